@@ -1,0 +1,36 @@
+#pragma once
+
+#include <exception>
+
+#include <QByteArray>
+#include <QString>
+
+// The one error the platform raises. Nothing in the program handles it except the error report,
+// which names it to the person and ends the program.
+class PlatformError : public std::exception
+{
+public:
+    enum class Kind
+    {
+        FileNotFound,
+        PathNotFound,
+        AccessDenied,
+        FileIo,
+        InvalidPicture,
+        Overflow,
+        SubscriptOutOfRange,
+    };
+
+    PlatformError(Kind kind, const QString &detail);
+
+    Kind kind() const { return m_kind; }
+    const QString &detail() const { return m_detail; }
+    // German text for the person, e.g. "Datei nicht gefunden: /pfad/ppunkte.txt".
+    QString message() const;
+    const char *what() const noexcept override;
+
+private:
+    Kind m_kind;
+    QString m_detail;
+    QByteArray m_what;
+};

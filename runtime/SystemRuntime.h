@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRandomGenerator>
+
+#include "PathResolver.h"
+#include "Runtime.h"
+
+// The services on this machine. The drive "C:" is a fixed per-user folder; its "Programme" folder
+// always exists where the program expects it, so the constructor creates both when missing.
+class SystemRuntime : public Runtime
+{
+public:
+    SystemRuntime(const QString &applicationFolder, const QString &driveFolder);
+
+    // $XDG_DATA_HOME/zandel-programm, by default ~/.local/share/zandel-programm.
+    static QString defaultDriveFolder();
+    // A double draw in [0, 1) as a float below 1: rounding to single precision can reach 1.0,
+    // which would draw the empty slot after the four arrows.
+    static float toUnitFloat(double draw);
+
+    const PathResolver &paths() const { return m_paths; }
+
+    QString applicationFolder() const override;
+    std::int32_t tickCount() override;
+    void pause(int milliseconds) override;
+    void seedRandom() override;
+    float nextRandom() override;
+    QImage loadImage(const QString &path) override;
+    void appendLine(const QString &path, const QString &text) override;
+    qint64 fileLength(const QString &path) override;
+    QByteArray readFile(const QString &path) override;
+    void replaceFile(const QString &path, const QByteArray &content) override;
+
+private:
+    QString m_applicationFolder;
+    PathResolver m_paths;
+    QRandomGenerator m_random;
+};

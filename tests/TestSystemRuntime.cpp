@@ -1,0 +1,151 @@
+#include <cmath>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "PlatformError.h"
+#include "SystemRuntime.h"
+#include "TrialFolders.h"
+
+namespace {
+
+// Runs call and returns the kind of the PlatformError it throws.
+template <typename Call> std::optional<PlatformError::Kind> errorOf(Call call, QString *message = nullptr)
+{
+    try {
+        call();
+    } catch (const PlatformError &error) {
+        if (message) {
+            *message = error.message();
+        }
+        return error.kind();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestSystemRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void createsTheProgramFolder()
+    {
+        QTemporaryDir root;
+        const QString drive = root.filePath(QStringLiteral("deep/data/zandel-programm"));
+        SystemRuntime runtime(QStringLiteral("/app"), drive);
+        QVERIFY(QFileInfo(drive + QStringLiteral("/Programme")).isDir());
+        QCOMPARE(runtime.applicationFolder(), QStringLiteral("/app"));
+    }
+
+    void programFolderThatCannotBeMadeIsAnError()
+    {
+        QTemporaryDir root;
+        TrialFolders::writeAll(root.filePath(QStringLiteral("file")), "x");
+        const auto kind = errorOf([&] { SystemRuntime(QStringLiteral("/app"), root.filePath(QStringLiteral("file"))); });
+        QCOMPARE(kind, PlatformError::Kind::PathNotFound);
+    }
+
+    void appendLineWritesWholeLines()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        runtime.appendLine(QStringLiteral(R"(C:\Programme\neu.txt)"), QStringLiteral(" 0"));
+        runtime.appendLine(QStringLiteral(R"(C:\programme\NEU.txt)"), QStringLiteral(" 400"));
+        QCOMPARE(TrialFolders::readAll(folders.drive() + QStringLiteral("/Programme/neu.txt")),
+                 QByteArray(" 0\r\n 400\r\n"));
+        QVERIFY(!QFileInfo::exists(folders.drive() + QStringLiteral("/programme")));
+    }
+
+    void appendLineFailures()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        QString message;
+        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Fehlt\p.txt)"), QStringLiteral(" 1")); },
+                         &message),
+                 PlatformError::Kind::PathNotFound);
+        QCOMPARE(message, QStringLiteral("Pfad nicht gefunden: ") + folders.drive() + QStringLiteral("/Fehlt/p.txt"));
+        // A folder cannot be opened as a file.
+        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Programme)"), QStringLiteral(" 1")); }),
+                 PlatformError::Kind::AccessDenied);
+        // A write that fails is reported, never taken for success.
+        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral("/dev/full"), QStringLiteral(" 1")); }),
+                 PlatformError::Kind::FileIo);
+    }
+
+    void fileLengthCreatesAMissingFile()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        QCOMPARE(runtime.fileLength(QStringLiteral(R"(C:\Programme\ppunkte.txt)")), 0);
+        QVERIFY(QFileInfo::exists(folders.scoreFile()));
+        TrialFolders::writeAll(folders.scoreFile(), " 12\r\n");
+        QCOMPARE(runtime.fileLength(QStringLiteral(R"(C:\programme\PPUNKTE.TXT)")), 5);
+        QCOMPARE(TrialFolders::readAll(folders.scoreFile()), QByteArray(" 12\r\n"));
+    }
+
+    void readAndReplaceFiles()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        QString message;
+        QCOMPARE(errorOf([&] { runtime.readFile(QStringLiteral(R"(C:\Programme\fehlt.txt)")); }, &message),
+                 PlatformError::Kind::FileNotFound);
+        QCOMPARE(message,
+                 QStringLiteral("Datei nicht gefunden: ") + folders.drive() + QStringLiteral("/Programme/fehlt.txt"));
+
+        runtime.replaceFile(QStringLiteral(R"(C:\Programme\ppunkte.txt)"), QByteArray("\x00\x01 7\r\n", 6));
+        QCOMPARE(runtime.readFile(QStringLiteral(R"(C:\programme\ppunkte.txt)")), QByteArray("\x00\x01 7\r\n", 6));
+        runtime.replaceFile(QStringLiteral(R"(C:\Programme\ppunkte.txt)"), QByteArray(" 9\r\n"));
+        QCOMPARE(TrialFolders::readAll(folders.scoreFile()), QByteArray(" 9\r\n"));
+        // Nothing is left behind beside the file.
+        QCOMPARE(QDir(folders.drive() + QStringLiteral("/Programme")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("ppunkte.txt")});
+    }
+
+    void loadImage()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        const QImage blank = runtime.loadImage(folders.application() + QStringLiteral(R"(\leer.jpg)"));
+        QCOMPARE(blank.size(), QSize(225, 225));
+
+        QString message;
+        QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/fehlt.jpg")); }, &message),
+                 PlatformError::Kind::FileNotFound);
+        QVERIFY(message.endsWith(QStringLiteral("/app/fehlt.jpg")));
+
+        TrialFolders::writeAll(folders.application() + QStringLiteral("/kaputt.jpg"), "kein Bild");
+        QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/kaputt.jpg")); }),
+                 PlatformError::Kind::InvalidPicture);
+    }
+
+    void randomStaysBelowOne()
+    {
+        // The largest double below 1 rounds to 1.0f; the guard keeps it inside the four arrows.
+        const float top = SystemRuntime::toUnitFloat(std::nextafter(1.0, 0.0));
+        QVERIFY(top < 1.0f);
+        QCOMPARE(std::floor(top * 4.0f), 3.0f);
+        QCOMPARE(SystemRuntime::toUnitFloat(0.25), 0.25f);
+        QCOMPARE(SystemRuntime::toUnitFloat(0.0), 0.0f);
+
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        runtime.seedRandom();
+        int counts[4] = {};
+        for (int i = 0; i < 4000; ++i) {
+            const float r = runtime.nextRandom();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++counts[static_cast<int>(std::floor(r * 4.0f))];
+        }
+        for (int count : counts) {
+            QVERIFY2(count > 800, "each arrow should come up about equally often");
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSystemRuntime)
+#include "TestSystemRuntime.moc"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <deque>
+
+#include "SystemRuntime.h"
+
+struct CallLog;
+
+// The real files and images, with a clock the test sets, pauses that only advance that clock, and
+// random numbers the test feeds. Logs pauses, clock readings and image loads.
+class FakeRuntime : public SystemRuntime
+{
+public:
+    FakeRuntime(const QString &applicationFolder, const QString &driveFolder, CallLog &log);
+
+    std::int32_t now = 0;
+    std::deque<float> randoms;
+    int seedCount = 0;
+
+    // Feeds draws that name these arrows of the arrow table.
+    void feedSlots(std::initializer_list<int> arrows);
+
+    std::int32_t tickCount() override;
+    void pause(int milliseconds) override;
+    void seedRandom() override;
+    float nextRandom() override;
+    QImage loadImage(const QString &path) override;
+
+private:
+    CallLog &m_log;
+};

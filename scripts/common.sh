@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: installs what is missing and builds into build/.
+# Sourced, not run; expects ZANDEL_ROOT to be the project's folder.
+
+ZANDEL_PACKAGES=(
+    cmake ninja-build g++ qt6-base-dev   # build
+    xvfb xauth xdotool                   # tests of the real program
+    fonts-liberation                     # a face that stands in for Arial
+)
+
+zandel_install_missing() {
+    local missing=() package
+    for package in "${ZANDEL_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+zandel_build() {
+    cmake -S "$ZANDEL_ROOT" -B "$ZANDEL_ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$ZANDEL_ROOT/build"
+}

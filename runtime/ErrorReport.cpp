@@ -1,0 +1,20 @@
+#include "ErrorReport.h"
+
+#include <cstdio>
+
+#include <QMessageBox>
+
+#include "PlatformError.h"
+
+namespace ErrorReport {
+
+void show(const PlatformError &error)
+{
+    const QString message = error.message();
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    std::fflush(stderr);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zandel-Programm"), message, QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace ErrorReport

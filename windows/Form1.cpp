@@ -1,0 +1,158 @@
+#include "Form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Form2.h"
+#include "Form3.h"
+#include "PictureBox.h"
+#include "PlatformError.h"
+#include "WindowLook.h"
+
+using WindowLook::twipsRect;
+
+namespace {
+
+const QColor Background(192, 192, 255);
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        Qt::FocusPolicy focus)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(text);
+    button->setGeometry(geometry);
+    button->setFont(WindowLook::arial(12));
+    button->setFocusPolicy(focus);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(Runtime &runtime, ErrorHandler onError)
+    : m_picture1(new PictureBox(this)),
+      m_command1(makeButton(this, "Command1", QStringLiteral("Start"), twipsRect(8760, 2760, 2415, 615),
+                            Qt::StrongFocus)),
+      // Not tab stops: when Start is disabled the focus skips them and lands on the picture box.
+      m_command2(makeButton(this, "Command2", QStringLiteral("Programm beenden"), twipsRect(8760, 4200, 2415, 615),
+                            Qt::ClickFocus)),
+      m_command3(makeButton(this, "Command3", QStringLiteral("Erklärung"), twipsRect(8760, 5640, 2415, 615),
+                            Qt::ClickFocus)),
+      m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
+      m_trial(runtime, *this),
+      m_onError(std::move(onError))
+{
+    setObjectName(QStringLiteral("Form1"));
+    WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), 15405, 11025, Background);
+
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setGeometry(twipsRect(4560, 2760, 3495, 3495));
+
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAccessibleName(m_label1->text());
+    m_label1->setGeometry(twipsRect(4680, 6600, 3495, 255));
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    WindowLook::fillBackground(m_label1, Background);
+
+    setTabOrder(m_picture1, m_command1);
+    setTabOrder(m_command1, m_command2);
+    setTabOrder(m_command2, m_command3);
+    m_picture1->setFocus();
+
+    connect(m_command1, &QPushButton::clicked, this, [this] { handle([this] { start(); }); });
+    connect(m_picture1, &PictureBox::keyDown, this,
+            [this](std::int16_t keyCode, int shift) { handle([=, this] { keyDown(keyCode, shift); }); });
+    connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
+    connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
+
+    m_trial.load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    quit();
+    event->accept();
+}
+
+void Form1::start()
+{
+    m_trial.start();
+}
+
+void Form1::keyDown(std::int16_t keyCode, int shift)
+{
+    m_trial.keyDown(keyCode, shift);
+}
+
+void Form1::quit()
+{
+    end(0);
+}
+
+void Form1::showExplanation()
+{
+    if (!m_form3) {
+        m_form3 = std::make_unique<Form3>(this);
+    }
+    WindowLook::activate(m_form3.get());
+}
+
+void Form1::handle(const std::function<void()> &handler)
+{
+    // Keys and clicks queued behind Quit or an error must not run a trial on.
+    if (m_ending) {
+        return;
+    }
+    try {
+        handler();
+    } catch (const PlatformError &error) {
+        m_ending = true;
+        m_onError(error);
+        end(1);
+    }
+}
+
+void Form1::end(int status)
+{
+    m_ending = true;
+    QCoreApplication::exit(status);
+}
+
+Form2 &Form1::form2()
+{
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>(this);
+    }
+    return *m_form2;
+}
+
+void Form1::setPicture(const QImage &image)
+{
+    m_picture1->setImage(image);
+}
+
+void Form1::setStartEnabled(bool enabled)
+{
+    // Disabling the focused Start button passes the focus to the next tab stop, the picture box.
+    m_command1->setEnabled(enabled);
+}
+
+void Form1::clearResultList()
+{
+    form2().clearList();
+}
+
+void Form1::addResultLine(const QString &text)
+{
+    form2().addLine(text);
+}
+
+void Form1::showResultWindow()
+{
+    WindowLook::activate(&form2());
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QWidget>
+
+#include "Trial.h"
+#include "TrialDisplay.h"
+
+class Form2;
+class Form3;
+class PictureBox;
+class PlatformError;
+class QLabel;
+class QPushButton;
+class Runtime;
+
+// The main window: the picture box Picture1 with the trial, Start (Command1), Quit (Command2),
+// the explanation button (Command3) and a footer line (Label1). It owns the trial for the whole run
+// and is never hidden; the result and explanation windows are made on first use.
+class Form1 : public QWidget, private TrialDisplay
+{
+    Q_OBJECT
+
+public:
+    using ErrorHandler = std::function<void(const PlatformError &)>;
+
+    // Builds the window and runs the trial's load step, which throws PlatformError on failure.
+    // onError is told of an error in a later handler, after which the program ends with status 1.
+    explicit Form1(Runtime &runtime, ErrorHandler onError);
+    ~Form1() override;
+
+    Trial &trial() { return m_trial; }
+    // Made on first use; null until then.
+    Form2 *resultWindow() const { return m_form2.get(); }
+    Form3 *explanationWindow() const { return m_form3.get(); }
+    // Set once Quit or an error has ended the program; no handler acts after that.
+    bool isEnding() const { return m_ending; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void start();
+    void keyDown(std::int16_t keyCode, int shift);
+    void quit();
+    void showExplanation();
+    // Runs a handler; an error is reported and ends the program, and never reaches the event loop.
+    void handle(const std::function<void()> &handler);
+    void end(int status);
+    Form2 &form2();
+
+    void setPicture(const QImage &image) override;
+    void setStartEnabled(bool enabled) override;
+    void clearResultList() override;
+    void addResultLine(const QString &text) override;
+    void showResultWindow() override;
+
+    PictureBox *m_picture1;
+    QPushButton *m_command1;
+    QPushButton *m_command2;
+    QPushButton *m_command3;
+    QLabel *m_label1;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<Form3> m_form3;
+    Trial m_trial;
+    ErrorHandler m_onError;
+    bool m_ending = false;
+};

@@ -1,0 +1,44 @@
+#include "PictureBox.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "VirtualKey.h"
+
+PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setImage(const QImage &image)
+{
+    m_image = image;
+    repaint();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.setClipRect(area);
+    painter.drawImage(area.topLeft(), m_image);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    // A held key would answer arrows not yet seen; each answer needs its own press.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
+    emit keyDown(VirtualKey::fromQt(event->key(), event->modifiers()), shift);
+    event->accept();
+}

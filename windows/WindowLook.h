@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// The look the three windows share. Their layouts are designed in twips: 1/1440 inch, so 15 twips
+// make one pixel at 96 dots per inch (Qt scales pixels for other densities).
+namespace WindowLook {
+
+constexpr int twips(int length)
+{
+    return length / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// Caption, fixed client size, background colour, a border that cannot be resized with no minimise
+// or maximise button, and a place in the centre of the screen.
+void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips, const QColor &background);
+
+// Arial, regular, at the given point size.
+QFont arial(qreal points);
+
+// Shows a top-level window without modality and makes it the active window.
+void activate(QWidget *window);
+
+// Paints the widget's whole area in colour, as an opaque control does.
+void fillBackground(QWidget *widget, const QColor &colour);
+
+} // namespace WindowLook

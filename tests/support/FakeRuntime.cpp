@@ -25,6 +25,9 @@ std::int32_t FakeRuntime::tickCount()
 void FakeRuntime::pause(int milliseconds)
 {
     m_log.add(QStringLiteral("pause %1").arg(milliseconds));
+    if (onPause) {
+        onPause(milliseconds);
+    }
     now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(milliseconds));
 }
 

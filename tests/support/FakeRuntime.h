@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 
 #include "SystemRuntime.h"
 
@@ -16,6 +17,8 @@ public:
     std::int32_t now = 0;
     std::deque<float> randoms;
     int seedCount = 0;
+    // Called at each pause, before the clock moves on.
+    std::function<void(int milliseconds)> onPause;
 
     // Feeds draws that name these arrows of the arrow table.
     void feedSlots(std::initializer_list<int> arrows);

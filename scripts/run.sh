@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program beside its images and seed copy.
+set -euo pipefail
+ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ZANDEL_ROOT/scripts/common.sh"
+
+zandel_install_missing
+zandel_build
+cd "$ZANDEL_ROOT/build"
+exec ./zandel-programm

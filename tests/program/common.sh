@@ -1,0 +1,75 @@
+# Sourced by the tests of the real program. Arguments: the program, the seed copy.
+# Each test runs in a fresh data folder and working directory, under the X display that
+# xvfb-run gives it, and stops whatever it started.
+set -euo pipefail
+
+program=$1
+seed=$2
+tmp=$(mktemp -d)
+export XDG_DATA_HOME=$tmp/data
+score=$XDG_DATA_HOME/zandel-programm/Programme/ppunkte.txt
+mkdir -p "$tmp/work"
+cd "$tmp/work"
+pid=
+status=
+
+cleanup() {
+    if [[ -n $pid ]]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -s $tmp/err ]]; then
+        echo "--- the program's standard error:" >&2
+        cat "$tmp/err" >&2
+    fi
+    exit 1
+}
+
+start_program() {
+    "$program" >"$tmp/out" 2>"$tmp/err" &
+    pid=$!
+}
+
+# Prints the id of the visible window with exactly this title; waits up to 20 s.
+wait_window() {
+    local id i
+    for i in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [[ -n $id ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to 20 s for the program to end and keeps its exit status in $status.
+wait_exit() {
+    local i
+    for i in $(seq 200); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0
+            wait "$pid" || status=$?
+            pid=
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at a point of a window's client area, given in pixels.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# Centres of the main window's buttons.
+START=(664 204)
+QUIT=(664 300)

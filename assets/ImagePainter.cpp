@@ -1,13 +1,15 @@
-// Draws the picture box images: a blank picture and a dark arrow for each direction, all white
-// pictures sized to fit inside the 233-pixel picture box with its sunken border.
+// Draws the picture box images (a blank picture and a dark arrow for each direction, all white
+// pictures sized to fit inside the 233-pixel picture box with its sunken border) and the
+// application icon at each size; the icon follows desktop/icons/zandel-programm.svg.
 //
-//   cmake --build build --target draw-images && build/assets/draw-images assets
+//   cmake --build build --target draw-images && build/assets/draw-images assets desktop/icons
 
 #include <cstdio>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QPolygonF>
 #include <QString>
 
@@ -40,10 +42,29 @@ QImage arrow(qreal degrees)
     return image;
 }
 
-bool save(const QImage &image, const QString &folder, const char *name)
+// The icon on a 256-pixel grid, scaled to side pixels.
+QImage icon(int side)
 {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-    if (!image.save(path, "JPG", 95)) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(side / 256.0, side / 256.0);
+    painter.setPen(QPen(ArrowColour, 6));
+    painter.setBrush(QColor(192, 192, 255));
+    painter.drawRoundedRect(QRectF(8, 8, 240, 240), 40, 40);
+    const QPolygonF arrowShape{{128, 30}, {212, 122}, {154, 122}, {154, 226}, {102, 226}, {102, 122}, {44, 122}};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ArrowColour);
+    painter.drawPolygon(arrowShape);
+    return image;
+}
+
+bool save(const QImage &image, const QString &folder, const QString &name)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
+    if (!image.save(path, jpeg ? "JPG" : "PNG", jpeg ? 95 : -1)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -55,13 +76,19 @@ bool save(const QImage &image, const QString &folder, const char *name)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s IMAGE_FOLDER ICON_FOLDER\n", argv[0]);
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = save(blank(), folder, "leer.jpg") && save(arrow(0), folder, "Zandel_oben.jpg") &&
-                    save(arrow(90), folder, "Zandel_rechts.jpg") && save(arrow(180), folder, "Zandel_unten.jpg") &&
-                    save(arrow(270), folder, "Zandel_links.jpg");
+    const QString images = QString::fromLocal8Bit(argv[1]);
+    const QString icons = QString::fromLocal8Bit(argv[2]);
+    bool ok = save(blank(), images, QStringLiteral("leer.jpg")) &&
+              save(arrow(0), images, QStringLiteral("Zandel_oben.jpg")) &&
+              save(arrow(90), images, QStringLiteral("Zandel_rechts.jpg")) &&
+              save(arrow(180), images, QStringLiteral("Zandel_unten.jpg")) &&
+              save(arrow(270), images, QStringLiteral("Zandel_links.jpg"));
+    for (int side : {16, 32, 48, 64, 128, 256}) {
+        ok = ok && save(icon(side), icons, QStringLiteral("zandel-programm-%1.png").arg(side));
+    }
     return ok ? 0 : 1;
 }

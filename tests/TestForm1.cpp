@@ -28,6 +28,7 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(form.windowIcon().availableSizes().contains(QSize(48, 48)));
 
         QCOMPARE(rig.picture()->geometry(), QRect(304, 184, 233, 233));
         QCOMPARE(rig.picture()->palette().color(QPalette::Window), QColor(Qt::white));

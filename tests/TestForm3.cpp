@@ -18,6 +18,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Erklärung Zandel-Programm"));
         QCOMPARE(form.size(), QSize(569, 463));
         QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.windowIcon().availableSizes().size(), 6);
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 192));
 
         auto *back = form.findChild<QPushButton *>(QStringLiteral("Command1"));

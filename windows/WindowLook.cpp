@@ -1,5 +1,6 @@
 #include "WindowLook.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -12,12 +13,23 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
     window->setWindowTitle(caption);
+    window->setWindowIcon(applicationIcon());
     const QSize size(twips(widthTwips), twips(heightTwips));
     window->setFixedSize(size);
     fillBackground(window, background);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry()).topLeft());
     }
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"));
+    while (sizes.hasNext()) {
+        icon.addFile(sizes.next());
+    }
+    return icon;
 }
 
 QFont arial(qreal points)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -24,6 +25,9 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 // Caption, fixed client size, background colour, a border that cannot be resized with no minimise
 // or maximise button, and a place in the centre of the screen.
 void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips, const QColor &background);
+
+// An arrow, the same as the desktop entry's icon.
+QIcon applicationIcon();
 
 // Arial, regular, at the given point size.
 QFont arial(qreal points);

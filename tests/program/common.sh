@@ -70,6 +70,30 @@ click_at() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+# Streams all four arrow keys until a score line is appended to the score file: wrong keys are
+# ignored, so every arrow is answered within four presses. Prints the score.
+play_until_scored() {
+    local size_before=0 i
+    [[ -f $score ]] && size_before=$(stat -c %s "$score")
+    for i in $(seq 300); do
+        if [[ -f $score && $(stat -c %s "$score") -gt $size_before ]]; then
+            break
+        fi
+        xdotool key --delay 15 Up Right Down Left
+    done
+    local added
+    added=$(tail -c +$((size_before + 1)) "$score")
+    [[ $added =~ ^\ ([0-9]{1,3})$'\r'$ ]] || fail "not one score record: $(printf '%s' "$added" | od -An -c)"
+    echo "${BASH_REMATCH[1]}"
+}
+
+# Clicks Zurück in the result window, which lies over the main window's buttons.
+back_from_result() {
+    local result
+    result=$(wait_window "Ergebnis Zandel") || fail "the result window did not appear"
+    click_at "$result" 236 264
+}
+
 # Centres of the main window's buttons.
 START=(664 204)
 QUIT=(664 300)

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The installed program, started through its launcher from another working directory, finds its
+# images and seed copy and plays a trial; the desktop entry and icons are in place.
+source "$(dirname "$0")/common.sh"
+build=$3
+
+prefix=$tmp/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "install failed"
+for file in lib/zandel-programm/zandel-programm lib/zandel-programm/leer.jpg lib/zandel-programm/ppunkte.txt \
+    share/applications/zandel-programm.desktop share/icons/hicolor/scalable/apps/zandel-programm.svg \
+    share/icons/hicolor/48x48/apps/zandel-programm.png; do
+    [[ -f $prefix/$file ]] || fail "not installed: $file"
+done
+grep -qx 'Categories=Education;' "$prefix/share/applications/zandel-programm.desktop" || fail "no category"
+
+program=$prefix/bin/zandel-programm
+start_program
+main=$(wait_window "Zandel-Programm") || fail "the installed program did not come up"
+click_at "$main" "${START[@]}"
+points=$(play_until_scored)
+cmp -n "$(stat -c %s "$seed")" "$seed" "$score" || fail "the score file was not seeded"
+back_from_result
+click_at "$main" "${QUIT[@]}"
+wait_exit || fail "Quit did not end the program"
+[[ $status -eq 0 ]] || fail "exit status $status after Quit"
+echo "PASS: installed program scored $points"

@@ -1,0 +1,14 @@
+// The baseline for start-up time and memory: the smallest Qt Widgets program that shows a window.
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Minimal"));
+    window.resize(1027, 735);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "VirtualKey.h"
@@ -19,14 +20,17 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 void PictureBox::setImage(const QImage &image)
 {
     m_image = image;
-    repaint();
+    // The border stays as it is; redrawing its shaded lines would cost more than the picture.
+    repaint(contentsRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect area = contentsRect();
+    if (!area.contains(event->rect())) {
+        drawFrame(&painter);
+    }
     painter.setClipRect(area);
     painter.drawImage(area.topLeft(), m_image);
 }

@@ -18,7 +18,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Ergebnis Zandel"));
         QCOMPARE(form.size(), QSize(475, 368));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(form.windowIcon().availableSizes().size(), 6);
+        QCOMPARE(form.windowIcon().availableSizes().size(), 4);
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 224, 192));
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(!form.parentWidget());

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -18,7 +19,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Erklärung Zandel-Programm"));
         QCOMPARE(form.size(), QSize(569, 463));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(form.windowIcon().availableSizes().size(), 6);
+        QCOMPARE(form.windowIcon().availableSizes().size(), 4);
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 192));
 
         auto *back = form.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -40,6 +41,8 @@ private slots:
         auto *heading = form.findChild<QLabel *>(QStringLiteral("Label2"));
         QVERIFY(heading);
         QCOMPARE(heading->text(), QStringLiteral("Erklärung"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(heading)->text(QAccessible::Name), heading->text());
+        QCOMPARE(QAccessible::queryAccessibleInterface(back)->text(QAccessible::Name), QStringLiteral("Zurück"));
         QCOMPARE(heading->geometry(), QRect(216, 32, 97, 33));
         QCOMPARE(heading->font().pointSizeF(), 15.75);
         QCOMPARE(heading->font().weight(), QFont::Normal);

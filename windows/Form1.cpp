@@ -22,7 +22,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(text);
     button->setGeometry(geometry);
     button->setFont(WindowLook::arial(12));
     button->setFocusPolicy(focus);
@@ -52,7 +51,6 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     m_picture1->setGeometry(twipsRect(4560, 2760, 3495, 3495));
 
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setAccessibleName(m_label1->text());
     m_label1->setGeometry(twipsRect(4680, 6600, 3495, 255));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     WindowLook::fillBackground(m_label1, Background);

@@ -16,7 +16,6 @@ Form2::Form2(QWidget *mainWindow)
     WindowLook::setUpWindow(this, QStringLiteral("Ergebnis Zandel"), 7125, 5520, QColor(255, 224, 192));
 
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setAccessibleName(m_command1->text());
     m_command1->setGeometry(twipsRect(2520, 3720, 2055, 495));
     m_command1->setFont(WindowLook::arial(12));
     m_command1->setAutoDefault(false);

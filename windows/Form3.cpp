@@ -50,7 +50,6 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
@@ -75,7 +74,6 @@ Form3::Form3(QWidget *mainWindow)
     WindowLook::setUpWindow(this, QStringLiteral("Erklärung Zandel-Programm"), 8535, 6945, Background);
 
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setAccessibleName(m_command1->text());
     m_command1->setGeometry(twipsRect(2640, 5880, 2535, 615));
     m_command1->setFont(WindowLook::arial(12));
     m_command1->setAutoDefault(false);

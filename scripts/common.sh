@@ -5,6 +5,7 @@ ZANDEL_PACKAGES=(
     cmake ninja-build g++ qt6-base-dev   # build
     xvfb xauth xdotool                   # tests of the real program
     fonts-liberation                     # a face that stands in for Arial
+    libx11-dev                           # the benchmark's map-wait
 )
 
 zandel_install_missing() {

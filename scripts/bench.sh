@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and prints the benchmark table (not a test).
+# Optional argument: runs of each measure, at least 5 (default 7).
+set -euo pipefail
+ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ZANDEL_ROOT/scripts/common.sh"
+
+runs=${1:-7}
+((runs >= 5)) || runs=5
+zandel_install_missing
+zandel_build
+echo "Machine: $(nproc) cores, $(awk '/^MemTotal:/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)," \
+    "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(. /etc/os-release && echo "$PRETTY_NAME")"
+LANG=C.UTF-8 xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$ZANDEL_ROOT/bench/measure.sh" "$ZANDEL_ROOT/build" "$runs"

@@ -16,7 +16,8 @@
 namespace {
 
 constexpr int Side = 225;
-const QColor ArrowColour(24, 28, 64);
+// Neutral grey: with no colour in it, fast JPEG decoding leaves no tinted fringe at the edges.
+const QColor ArrowColour(30, 30, 30);
 
 QImage blank()
 {

@@ -37,6 +37,13 @@ void requireFile(const QString &nativePath)
     }
 }
 
+void openOrFail(QFileDevice &file, QIODevice::OpenMode mode, const QString &nativePath)
+{
+    if (!file.open(mode)) {
+        fail(PlatformError::Kind::AccessDenied, nativePath);
+    }
+}
+
 } // namespace
 
 SystemRuntime::SystemRuntime(const QString &applicationFolder, const QString &driveFolder)
@@ -114,9 +121,7 @@ void SystemRuntime::appendLine(const QString &path, const QString &text)
     const QString native = m_paths.resolve(path);
     requireFolderOf(native);
     QFile file(native);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        fail(PlatformError::Kind::AccessDenied, native);
-    }
+    openOrFail(file, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, native);
     const qint64 sizeBefore = file.size();
     const QByteArray line = text.toUtf8() + "\r\n";
     if (file.write(line) != line.size()) {
@@ -134,9 +139,7 @@ qint64 SystemRuntime::fileLength(const QString &path)
     const QString native = m_paths.resolve(path);
     requireFolderOf(native);
     QFile file(native);
-    if (!file.open(QIODevice::ReadWrite)) {
-        fail(PlatformError::Kind::AccessDenied, native);
-    }
+    openOrFail(file, QIODevice::ReadWrite, native);
     return file.size();
 }
 
@@ -145,9 +148,7 @@ QByteArray SystemRuntime::readFile(const QString &path)
     const QString native = m_paths.resolve(path);
     requireFile(native);
     QFile file(native);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(PlatformError::Kind::AccessDenied, native);
-    }
+    openOrFail(file, QIODevice::ReadOnly, native);
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         fail(PlatformError::Kind::FileIo, native);
@@ -160,9 +161,7 @@ void SystemRuntime::replaceFile(const QString &path, const QByteArray &content)
     const QString native = m_paths.resolve(path);
     requireFolderOf(native);
     QSaveFile file(native);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(PlatformError::Kind::AccessDenied, native);
-    }
+    openOrFail(file, QIODevice::WriteOnly, native);
     if (file.write(content) != content.size() || !file.commit()) {
         fail(PlatformError::Kind::FileIo, native);
     }

@@ -60,9 +60,10 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     setTabOrder(m_command2, m_command3);
     m_picture1->setFocus();
 
-    connect(m_command1, &QPushButton::clicked, this, [this] { handle([this] { start(); }); });
-    connect(m_picture1, &PictureBox::keyDown, this,
-            [this](std::int16_t keyCode, int shift) { handle([=, this] { keyDown(keyCode, shift); }); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { handle([this] { m_trial.start(); }); });
+    connect(m_picture1, &PictureBox::keyDown, this, [this](std::int16_t keyCode, int shift) {
+        handle([=, this] { m_trial.keyDown(keyCode, shift); });
+    });
     connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 
@@ -75,16 +76,6 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     quit();
     event->accept();
-}
-
-void Form1::start()
-{
-    m_trial.start();
-}
-
-void Form1::keyDown(std::int16_t keyCode, int shift)
-{
-    m_trial.keyDown(keyCode, shift);
 }
 
 void Form1::quit()

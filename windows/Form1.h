@@ -42,8 +42,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void start();
-    void keyDown(std::int16_t keyCode, int shift);
     void quit();
     void showExplanation();
     // Runs a handler; an error is reported and ends the program, and never reaches the event loop.

@@ -36,12 +36,14 @@ start_program() {
     pid=$!
 }
 
-# Prints the id of the visible window with exactly this title; waits up to 20 s.
+# Prints the id of the visible window with exactly this title; waits up to 20 s, and a moment more
+# once it is mapped, so that it takes the clicks and keys that follow.
 wait_window() {
     local id i
     for i in $(seq 200); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
         if [[ -n $id ]]; then
+            sleep 0.3
             echo "$id"
             return 0
         fi

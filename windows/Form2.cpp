@@ -9,16 +9,12 @@ using WindowLook::twipsRect;
 
 Form2::Form2(QWidget *mainWindow)
     : m_mainWindow(mainWindow),
-      m_command1(new QPushButton(QStringLiteral("Zurück"), this)),
+      m_command1(
+          WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"), twipsRect(2520, 3720, 2055, 495))),
       m_list1(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Form2"));
     WindowLook::setUpWindow(this, QStringLiteral("Ergebnis Zandel"), 7125, 5520, QColor(255, 224, 192));
-
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twipsRect(2520, 3720, 2055, 495));
-    m_command1->setFont(WindowLook::arial(12));
-    m_command1->setAutoDefault(false);
 
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(twipsRect(1080, 1080, 5055, 1680));

@@ -65,7 +65,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 Form3::Form3(QWidget *mainWindow)
     : m_mainWindow(mainWindow),
-      m_command1(new QPushButton(QStringLiteral("Zurück"), this)),
+      m_command1(
+          WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"), twipsRect(2640, 5880, 2535, 615))),
       m_label1(makeLabel(this, "Label1", rulesText(), twipsRect(720, 1440, 7215, 3855), WindowLook::arial(12))),
       m_label2(makeLabel(this, "Label2", QStringLiteral("Erklärung"), twipsRect(3240, 480, 1455, 495),
                          WindowLook::arial(15.75)))
@@ -73,10 +74,6 @@ Form3::Form3(QWidget *mainWindow)
     setObjectName(QStringLiteral("Form3"));
     WindowLook::setUpWindow(this, QStringLiteral("Erklärung Zandel-Programm"), 8535, 6945, Background);
 
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twipsRect(2640, 5880, 2535, 615));
-    m_command1->setFont(WindowLook::arial(12));
-    m_command1->setAutoDefault(false);
     m_command1->setFocus();
 
     m_label1->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -30,6 +31,18 @@ QIcon applicationIcon()
         icon.addFile(sizes.next());
     }
     return icon;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        Qt::FocusPolicy focus)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(arial(12));
+    button->setFocusPolicy(focus);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QFont arial(qreal points)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QPushButton;
 class QWidget;
 
 // The look the three windows share. Their layouts are designed in twips: 1/1440 inch, so 15 twips
@@ -28,6 +29,10 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
 
 // An arrow, the same as the desktop entry's icon.
 QIcon applicationIcon();
+
+// A push button in Arial 12 pt that is never the window's default button.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        Qt::FocusPolicy focus = Qt::StrongFocus);
 
 // Arial, regular, at the given point size.
 QFont arial(qreal points);

@@ -21,13 +21,13 @@ const QColor Background(192, 192, 255);
 
 Form1::Form1(Runtime &runtime, ErrorHandler onError)
     : m_picture1(new PictureBox(this)),
-      m_command1(WindowLook::makeButton(this, "Command1", QStringLiteral("Start"), twipsRect(8760, 2760, 2415, 615),
-                            Qt::StrongFocus)),
+      m_command1(WindowLook::makeButton(this, "Command1", QStringLiteral("Start"),
+                                        twipsRect(8760, 2760, 2415, 615))),
       // Not tab stops: when Start is disabled the focus skips them and lands on the picture box.
-      m_command2(WindowLook::makeButton(this, "Command2", QStringLiteral("Programm beenden"), twipsRect(8760, 4200, 2415, 615),
-                            Qt::ClickFocus)),
-      m_command3(WindowLook::makeButton(this, "Command3", QStringLiteral("Erklärung"), twipsRect(8760, 5640, 2415, 615),
-                            Qt::ClickFocus)),
+      m_command2(WindowLook::makeButton(this, "Command2", QStringLiteral("Programm beenden"),
+                                        twipsRect(8760, 4200, 2415, 615), Qt::ClickFocus)),
+      m_command3(WindowLook::makeButton(this, "Command3", QStringLiteral("Erklärung"),
+                                        twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
       m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
       m_trial(runtime, *this),
       m_onError(std::move(onError))

@@ -19,7 +19,8 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
     window->setFixedSize(size);
     fillBackground(window, background);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry()).topLeft());
+        const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry());
+        window->move(centred.topLeft());
     }
 }
 

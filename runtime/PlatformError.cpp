@@ -13,6 +13,14 @@ QString describe(PlatformError::Kind kind)
         return QStringLiteral("Zugriff verweigert");
     case PlatformError::Kind::FileIo:
         return QStringLiteral("Fehler beim Lesen oder Schreiben der Datei");
+    case PlatformError::Kind::NotARegularFile:
+        return QStringLiteral("Keine gewöhnliche Datei");
+    case PlatformError::Kind::FileTooLarge:
+        return QStringLiteral("Datei zu groß");
+    case PlatformError::Kind::NoDataFolder:
+        return QStringLiteral("Kein Ordner für die Punktedatei");
+    case PlatformError::Kind::NoDisplay:
+        return QStringLiteral("Keine grafische Anzeige");
     case PlatformError::Kind::InvalidPicture:
         return QStringLiteral("Ungültiges Bild");
     case PlatformError::Kind::Overflow:

@@ -6,59 +6,42 @@
 #include <thread>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QTime>
 
+#include "FileAccess.h"
 #include "PlatformError.h"
 
 namespace {
 
-[[noreturn]] void fail(PlatformError::Kind kind, const QString &detail)
-{
-    throw PlatformError(kind, detail);
-}
-
-void requireFolderOf(const QString &nativePath)
-{
-    if (!QFileInfo(nativePath).absoluteDir().exists()) {
-        fail(PlatformError::Kind::PathNotFound, nativePath);
-    }
-}
-
-void requireFile(const QString &nativePath)
-{
-    requireFolderOf(nativePath);
-    if (!QFileInfo::exists(nativePath)) {
-        fail(PlatformError::Kind::FileNotFound, nativePath);
-    }
-}
-
-void openOrFail(QFileDevice &file, QIODevice::OpenMode mode, const QString &nativePath)
-{
-    if (!file.open(mode)) {
-        fail(PlatformError::Kind::AccessDenied, nativePath);
-    }
-}
+// The seed copy is a few records; anything near this size is not one.
+constexpr qint64 ReadLimit = 1 << 20;
+constexpr qint64 ImageLimit = 64 << 20;
 
 } // namespace
 
 SystemRuntime::SystemRuntime(const QString &applicationFolder, const QString &driveFolder)
-    : m_applicationFolder(applicationFolder), m_paths(driveFolder)
+    : m_applicationFolder(applicationFolder), m_paths(driveFolder, applicationFolder)
 {
     const QString programFolder = m_paths.resolve(QStringLiteral(R"(C:\Programme)"));
     if (!QDir().mkpath(programFolder)) {
-        fail(PlatformError::Kind::PathNotFound, programFolder);
+        throw PlatformError(PlatformError::Kind::PathNotFound, programFolder);
     }
 }
 
 QString SystemRuntime::defaultDriveFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/zandel-programm");
+    // As the XDG base directories say: a relative XDG_DATA_HOME is ignored, and without a home
+    // there is nowhere to keep scores (never below the root or the working directory).
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home)) {
+            throw PlatformError(PlatformError::Kind::NoDataFolder,
+                                QStringLiteral("weder XDG_DATA_HOME noch HOME ist ein absoluter Pfad"));
+        }
+        dataHome = home + QStringLiteral("/.local/share");
+    }
+    return QDir::cleanPath(dataHome + QStringLiteral("/zandel-programm"));
 }
 
 float SystemRuntime::toUnitFloat(double draw)
@@ -92,7 +75,8 @@ void SystemRuntime::pause(int milliseconds)
 
 void SystemRuntime::seedRandom()
 {
-    const float secondsSinceMidnight = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    const float secondsSinceMidnight =
+        static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
     m_random.seed(std::bit_cast<quint32>(secondsSinceMidnight));
 }
 
@@ -104,65 +88,40 @@ float SystemRuntime::nextRandom()
 QImage SystemRuntime::loadImage(const QString &path)
 {
     const QString native = m_paths.resolve(path);
-    requireFile(native);
-    QImageReader reader(native);
-    // Faster decoding (a coarser inverse DCT, plain upsampling) shows no difference on flat arrows,
-    // and each image is loaded inside the time a trial measures.
-    reader.setQuality(25);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        fail(PlatformError::Kind::InvalidPicture, native);
+    // The file is read anew every time, so a missing, replaced or broken file shows at once. Only
+    // decoding is skipped when the bytes are the very ones last decoded from this path: the same
+    // input gives the same picture.
+    const QByteArray bytes = FileAccess::read(native, ImageLimit);
+    Decoded &last = m_lastDecoded[native];
+    if (last.bytes.isNull() || last.bytes != bytes) {
+        last = Decoded();
+        QImage image = QImage::fromData(bytes);
+        if (image.isNull()) {
+            throw PlatformError(PlatformError::Kind::InvalidPicture, native);
+        }
+        // The format the windows paint in, so that showing the picture converts nothing.
+        last.image = image.convertToFormat(QImage::Format_RGB32);
+        last.bytes = bytes;
     }
-    return image;
+    return last.image;
 }
 
 void SystemRuntime::appendLine(const QString &path, const QString &text)
 {
-    const QString native = m_paths.resolve(path);
-    requireFolderOf(native);
-    QFile file(native);
-    openOrFail(file, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, native);
-    const qint64 sizeBefore = file.size();
-    const QByteArray line = text.toUtf8() + "\r\n";
-    if (file.write(line) != line.size()) {
-        file.resize(sizeBefore); // a score line is written whole or not at all
-        fail(PlatformError::Kind::FileIo, native);
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        fail(PlatformError::Kind::FileIo, native);
-    }
+    FileAccess::appendRecord(m_paths.resolve(path), text.toUtf8() + "\r\n");
 }
 
 qint64 SystemRuntime::fileLength(const QString &path)
 {
-    const QString native = m_paths.resolve(path);
-    requireFolderOf(native);
-    QFile file(native);
-    openOrFail(file, QIODevice::ReadWrite, native);
-    return file.size();
+    return FileAccess::lengthCreating(m_paths.resolve(path));
 }
 
 QByteArray SystemRuntime::readFile(const QString &path)
 {
-    const QString native = m_paths.resolve(path);
-    requireFile(native);
-    QFile file(native);
-    openOrFail(file, QIODevice::ReadOnly, native);
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        fail(PlatformError::Kind::FileIo, native);
-    }
-    return content;
+    return FileAccess::read(m_paths.resolve(path), ReadLimit);
 }
 
 void SystemRuntime::replaceFile(const QString &path, const QByteArray &content)
 {
-    const QString native = m_paths.resolve(path);
-    requireFolderOf(native);
-    QSaveFile file(native);
-    openOrFail(file, QIODevice::WriteOnly, native);
-    if (file.write(content) != content.size() || !file.commit()) {
-        fail(PlatformError::Kind::FileIo, native);
-    }
+    FileAccess::replace(m_paths.resolve(path), content);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QRandomGenerator>
 
 #include "PathResolver.h"
@@ -12,7 +13,8 @@ class SystemRuntime : public Runtime
 public:
     SystemRuntime(const QString &applicationFolder, const QString &driveFolder);
 
-    // $XDG_DATA_HOME/zandel-programm, by default ~/.local/share/zandel-programm.
+    // $XDG_DATA_HOME/zandel-programm, by default ~/.local/share/zandel-programm. Throws
+    // PlatformError (NoDataFolder) when neither variable holds an absolute path.
     static QString defaultDriveFolder();
     // A double draw in [0, 1) as a float below 1: rounding to single precision can reach 1.0,
     // which would draw the empty slot after the four arrows.
@@ -32,7 +34,15 @@ public:
     void replaceFile(const QString &path, const QByteArray &content) override;
 
 private:
+    struct Decoded
+    {
+        QByteArray bytes;
+        QImage image;
+    };
+
     QString m_applicationFolder;
     PathResolver m_paths;
     QRandomGenerator m_random;
+    // Per path, the bytes last decoded and their picture.
+    QHash<QString, Decoded> m_lastDecoded;
 };

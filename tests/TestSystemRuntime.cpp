@@ -1,4 +1,7 @@
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -6,9 +9,32 @@
 
 #include "PlatformError.h"
 #include "SystemRuntime.h"
+#include "Trial.h"
 #include "TrialFolders.h"
 
 namespace {
+
+// Lets no file grow past a size, as a full disk would, for the life of the object.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
 
 // Runs call and returns the kind of the PlatformError it throws.
 template <typename Call> std::optional<PlatformError::Kind> errorOf(Call call, QString *message = nullptr)
@@ -44,7 +70,8 @@ private slots:
     {
         QTemporaryDir root;
         TrialFolders::writeAll(root.filePath(QStringLiteral("file")), "x");
-        const auto kind = errorOf([&] { SystemRuntime(QStringLiteral("/app"), root.filePath(QStringLiteral("file"))); });
+        const auto kind =
+            errorOf([&] { SystemRuntime(QStringLiteral("/app"), root.filePath(QStringLiteral("file"))); });
         QCOMPARE(kind, PlatformError::Kind::PathNotFound);
     }
 
@@ -64,16 +91,65 @@ private slots:
         TrialFolders folders;
         SystemRuntime runtime(folders.application(), folders.drive());
         QString message;
-        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Fehlt\p.txt)"), QStringLiteral(" 1")); },
-                         &message),
-                 PlatformError::Kind::PathNotFound);
-        QCOMPARE(message, QStringLiteral("Pfad nicht gefunden: ") + folders.drive() + QStringLiteral("/Fehlt/p.txt"));
+        QCOMPARE(
+            errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Fehlt\p.txt)"), QStringLiteral(" 1")); },
+                    &message),
+            PlatformError::Kind::PathNotFound);
+        QCOMPARE(message,
+                 QStringLiteral("Pfad nicht gefunden: ") + folders.drive() + QStringLiteral("/Fehlt/p.txt"));
         // A folder cannot be opened as a file.
-        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Programme)"), QStringLiteral(" 1")); }),
-                 PlatformError::Kind::AccessDenied);
-        // A write that fails is reported, never taken for success.
-        QCOMPARE(errorOf([&] { runtime.appendLine(QStringLiteral("/dev/full"), QStringLiteral(" 1")); }),
-                 PlatformError::Kind::FileIo);
+        QCOMPARE(
+            errorOf([&] { runtime.appendLine(QStringLiteral(R"(C:\Programme)"), QStringLiteral(" 1")); }),
+            PlatformError::Kind::AccessDenied);
+    }
+
+    void aRecordAlwaysStartsALine()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        TrialFolders::writeAll(folders.scoreFile(), " 198");
+        runtime.appendLine(Trial::ScoreFile, QStringLiteral(" 383"));
+        runtime.appendLine(Trial::ScoreFile, QStringLiteral(" 7"));
+        QCOMPARE(TrialFolders::readAll(folders.scoreFile()), QByteArray(" 198\r\n 383\r\n 7\r\n"));
+    }
+
+    void failedWritesLeaveTheFileAsItWas()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        const QByteArray before(" 12\r\n");
+        TrialFolders::writeAll(folders.scoreFile(), before);
+        {
+            // As on a full disk: no file may grow past a few bytes.
+            const FileSizeLimit limit(before.size() + 2);
+            QCOMPARE(errorOf([&] { runtime.appendLine(Trial::ScoreFile, QStringLiteral(" 400")); }),
+                     PlatformError::Kind::FileIo);
+            QCOMPARE(errorOf([&] { runtime.replaceFile(Trial::ScoreFileAtStart, QByteArray(100, 'x')); }),
+                     PlatformError::Kind::FileIo);
+        }
+        QCOMPARE(TrialFolders::readAll(folders.scoreFile()), before);
+        QCOMPARE(QDir(folders.drive() + QStringLiteral("/Programme")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("ppunkte.txt")});
+    }
+
+    void onlyRegularFilesOfASaneSize()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        QVERIFY(::mkfifo(QFile::encodeName(folders.scoreFile()).constData(), 0600) == 0);
+        // A pipe would block start-up for good, and a device never ends.
+        QCOMPARE(errorOf([&] { runtime.fileLength(Trial::ScoreFileAtStart); }),
+                 PlatformError::Kind::NotARegularFile);
+        QCOMPARE(errorOf([&] { runtime.readFile(Trial::ScoreFileAtStart); }),
+                 PlatformError::Kind::NotARegularFile);
+        QCOMPARE(errorOf([&] { runtime.appendLine(Trial::ScoreFile, QStringLiteral(" 1")); }),
+                 PlatformError::Kind::NotARegularFile);
+        QCOMPARE(errorOf([&] { runtime.readFile(QStringLiteral("/dev/zero")); }),
+                 PlatformError::Kind::NotARegularFile);
+
+        QFile seed(folders.seedCopy());
+        QVERIFY(seed.open(QIODevice::WriteOnly) && seed.resize(2 << 20));
+        QCOMPARE(errorOf([&] { runtime.readFile(Trial::SeedCopy); }), PlatformError::Kind::FileTooLarge);
     }
 
     void fileLengthCreatesAMissingFile()
@@ -94,16 +170,51 @@ private slots:
         QString message;
         QCOMPARE(errorOf([&] { runtime.readFile(QStringLiteral(R"(C:\Programme\fehlt.txt)")); }, &message),
                  PlatformError::Kind::FileNotFound);
-        QCOMPARE(message,
-                 QStringLiteral("Datei nicht gefunden: ") + folders.drive() + QStringLiteral("/Programme/fehlt.txt"));
+        QCOMPARE(message, QStringLiteral("Datei nicht gefunden: ") + folders.drive() +
+                              QStringLiteral("/Programme/fehlt.txt"));
 
         runtime.replaceFile(QStringLiteral(R"(C:\Programme\ppunkte.txt)"), QByteArray("\x00\x01 7\r\n", 6));
-        QCOMPARE(runtime.readFile(QStringLiteral(R"(C:\programme\ppunkte.txt)")), QByteArray("\x00\x01 7\r\n", 6));
+        QCOMPARE(runtime.readFile(QStringLiteral(R"(C:\programme\ppunkte.txt)")),
+                 QByteArray("\x00\x01 7\r\n", 6));
         runtime.replaceFile(QStringLiteral(R"(C:\Programme\ppunkte.txt)"), QByteArray(" 9\r\n"));
         QCOMPARE(TrialFolders::readAll(folders.scoreFile()), QByteArray(" 9\r\n"));
         // Nothing is left behind beside the file.
         QCOMPARE(QDir(folders.drive() + QStringLiteral("/Programme")).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("ppunkte.txt")});
+    }
+
+    void loadImageReadsTheFileEveryTime()
+    {
+        TrialFolders folders;
+        SystemRuntime runtime(folders.application(), folders.drive());
+        const QString blank = folders.application() + QStringLiteral("/leer.jpg");
+        const QString up = folders.application() + QStringLiteral("/Zandel_oben.jpg");
+        const QImage first = runtime.loadImage(blank);
+        QCOMPARE(runtime.loadImage(blank), first);
+        // Replaced by another picture: the new one shows.
+        QVERIFY(QFile::remove(blank) && QFile::copy(up, blank));
+        QCOMPARE(runtime.loadImage(blank), runtime.loadImage(up));
+        QVERIFY(runtime.loadImage(blank) != first);
+        // Gone after it was shown: still an error at the next load.
+        QVERIFY(QFile::remove(blank));
+        QCOMPARE(errorOf([&] { runtime.loadImage(blank); }), PlatformError::Kind::FileNotFound);
+    }
+
+    void defaultDriveFolderFollowsTheXdgRules()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("HOME", "/home/spieler");
+        qputenv("XDG_DATA_HOME", "relativ/daten");
+        QCOMPARE(SystemRuntime::defaultDriveFolder(),
+                 QStringLiteral("/home/spieler/.local/share/zandel-programm"));
+        qputenv("XDG_DATA_HOME", "/daten");
+        QCOMPARE(SystemRuntime::defaultDriveFolder(), QStringLiteral("/daten/zandel-programm"));
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("HOME");
+        QCOMPARE(errorOf([] { SystemRuntime::defaultDriveFolder(); }), PlatformError::Kind::NoDataFolder);
+        qputenv("HOME", home);
+        qputenv("XDG_DATA_HOME", dataHome);
     }
 
     void loadImage()
@@ -114,7 +225,8 @@ private slots:
         QCOMPARE(blank.size(), QSize(225, 225));
 
         QString message;
-        QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/fehlt.jpg")); }, &message),
+        QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/fehlt.jpg")); },
+                         &message),
                  PlatformError::Kind::FileNotFound);
         QVERIFY(message.endsWith(QStringLiteral("/app/fehlt.jpg")));
 

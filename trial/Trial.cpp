@@ -94,7 +94,7 @@ void Trial::checkScoreFile()
     // The seed replaces a nearly empty file, but a first score already in it is kept after it.
     QByteArray content = m_runtime.readFile(SeedCopy);
     const QByteArray kept = m_runtime.readFile(ScoreFileAtStart);
-    if (!kept.isEmpty() && !content.isEmpty() && !content.endsWith("\r\n")) {
+    if (!kept.isEmpty() && !content.isEmpty() && !content.endsWith('\n')) {
         content += "\r\n";
     }
     m_runtime.replaceFile(ScoreFileAtStart, content + kept);

@@ -1,0 +1,227 @@
+#include "FileAccess.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include "PlatformError.h"
+
+namespace {
+
+using Kind = PlatformError::Kind;
+
+[[noreturn]] void fail(Kind kind, const QString &path)
+{
+    throw PlatformError(kind, path);
+}
+
+bool isFolder(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+[[noreturn]] void failToOpen(int error, const QString &path)
+{
+    switch (error) {
+    case ENOENT:
+        fail(isFolder(QFileInfo(path).absolutePath()) ? Kind::FileNotFound : Kind::PathNotFound, path);
+    case ENOTDIR:
+        fail(Kind::PathNotFound, path);
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+        fail(Kind::AccessDenied, path);
+    default:
+        fail(Kind::FileIo, path);
+    }
+}
+
+// Owns a file descriptor; closing is checked by close(), the destructor only cleans up.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    Descriptor(Descriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor &operator=(Descriptor &&) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+
+    int get() const { return m_fd; }
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+// Refuses anything but a regular file: a pipe would block and a device never ends.
+void requireRegular(const struct stat &info, const QString &path)
+{
+    if (S_ISDIR(info.st_mode)) {
+        fail(Kind::AccessDenied, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fail(Kind::NotARegularFile, path);
+    }
+}
+
+Descriptor openRegular(const QString &path, int flags, struct stat *info)
+{
+    const QByteArray native = QFile::encodeName(path);
+    // Checked before opening too: opening a pipe for writing fails, and for reading may block.
+    if (::stat(native.constData(), info) == 0) {
+        requireRegular(*info, path);
+    }
+    Descriptor fd(::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (fd.get() < 0) {
+        failToOpen(errno, path);
+    }
+    if (::fstat(fd.get(), info) != 0) {
+        fail(Kind::FileIo, path);
+    }
+    requireRegular(*info, path);
+    return fd;
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace FileAccess {
+
+QByteArray read(const QString &path, qint64 limit)
+{
+    struct stat info;
+    Descriptor fd = openRegular(path, O_RDONLY, &info);
+    if (info.st_size > limit) {
+        fail(Kind::FileTooLarge, path);
+    }
+    QByteArray content(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qint64 size = 0;
+    for (;;) {
+        if (size == content.size()) {
+            if (size > limit) {
+                fail(Kind::FileTooLarge, path); // it grew while being read
+            }
+            content.resize(size + 4096);
+        }
+        const ssize_t got =
+            ::read(fd.get(), content.data() + size, static_cast<size_t>(content.size() - size));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            fail(Kind::FileIo, path);
+        }
+        if (got == 0) {
+            break;
+        }
+        size += got;
+    }
+    content.truncate(size);
+    if (!fd.close()) {
+        fail(Kind::FileIo, path);
+    }
+    return content;
+}
+
+qint64 lengthCreating(const QString &path)
+{
+    struct stat info;
+    Descriptor fd = openRegular(path, O_RDWR | O_CREAT, &info);
+    if (!fd.close()) {
+        fail(Kind::FileIo, path);
+    }
+    return info.st_size;
+}
+
+void appendRecord(const QString &path, const QByteArray &bytes)
+{
+    struct stat info;
+    Descriptor fd = openRegular(path, O_RDWR | O_APPEND | O_CREAT, &info);
+    const off_t sizeBefore = info.st_size;
+    QByteArray record = bytes;
+    char last = '\n';
+    if (sizeBefore > 0) {
+        if (::pread(fd.get(), &last, 1, sizeBefore - 1) != 1) {
+            fail(Kind::FileIo, path);
+        }
+    }
+    if (last != '\n') {
+        record.prepend("\r\n");
+    }
+    if (!writeAll(fd.get(), record.constData(), record.size()) || ::fsync(fd.get()) != 0) {
+        // A record is written whole or not at all.
+        [[maybe_unused]] const int ignored = ::ftruncate(fd.get(), sizeBefore);
+        fail(Kind::FileIo, path);
+    }
+    if (!fd.close()) {
+        fail(Kind::FileIo, path);
+    }
+}
+
+void replace(const QString &path, const QByteArray &content)
+{
+    QString target = path;
+    struct stat old;
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (exists) {
+        requireRegular(old, path);
+        target = QFileInfo(path).canonicalFilePath(); // through a link, replace what it points to
+    }
+    const QFileInfo targetInfo(target);
+
+    QByteArray temporary;
+    int created = -1;
+    while (created < 0) {
+        temporary =
+            QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
+                              QLatin1Char('.') + QString::number(QRandomGenerator::global()->generate(), 36));
+        created = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created < 0 && errno != EEXIST) {
+            failToOpen(errno, path);
+        }
+    }
+    Descriptor fd(created);
+    if (exists) {
+        ::fchmod(fd.get(), old.st_mode & 07777); // as before; not worth failing over
+    }
+    if (!writeAll(fd.get(), content.constData(), content.size()) || ::fsync(fd.get()) != 0 || !fd.close() ||
+        ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(temporary.constData());
+        fail(Kind::FileIo, path);
+    }
+    // The rename itself lasts only once the folder is synced.
+    Descriptor folder(
+        ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0 || ::fsync(folder.get()) != 0 || !folder.close()) {
+        fail(Kind::FileIo, path);
+    }
+}
+
+} // namespace FileAccess

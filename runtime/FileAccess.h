@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file operations on native paths, each opening and closing the file. They accept regular
+// files only (a link to one counts), never block on a pipe or device, check every step and throw
+// PlatformError on any failure, leaving the file as it was.
+namespace FileAccess {
+
+// The content of a file of at most limit bytes.
+QByteArray read(const QString &path, qint64 limit);
+
+// Opens for reading and writing, creating an empty file when missing, and returns the length.
+qint64 lengthCreating(const QString &path);
+
+// Appends bytes in one write and syncs them; a line end goes first when the file's last byte is not
+// a line feed, so a record always starts a line of its own. A failed append is cut back off.
+void appendRecord(const QString &path, const QByteArray &bytes);
+
+// Writes content beside the file, syncs it, then renames it over the file: a failure at any step
+// leaves the old file untouched and removes the new one.
+void replace(const QString &path, const QByteArray &content);
+
+} // namespace FileAccess

@@ -47,15 +47,28 @@ private slots:
     {
         QFile file(m_drive + QStringLiteral("/Programme/PPunkte.TXT"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(PathResolver(m_drive).resolve(QStringLiteral(R"(C:\programme\ppunkte.txt)")), file.fileName());
+        QCOMPARE(PathResolver(m_drive).resolve(QStringLiteral(R"(C:\programme\ppunkte.txt)")),
+                 file.fileName());
     }
 
-    void exactMatchComesFirst()
+    void everySpellingLeadsToTheSameEntry()
     {
+        // With both folders present, the start-up check and the appends must still meet in one file.
         QVERIFY(QDir().mkpath(m_drive + QStringLiteral("/programme")));
         const PathResolver paths(m_drive);
-        QCOMPARE(paths.resolve(QStringLiteral(R"(C:\programme\x)")), m_drive + QStringLiteral("/programme/x"));
-        QCOMPARE(paths.resolve(QStringLiteral(R"(C:\Programme\x)")), m_drive + QStringLiteral("/Programme/x"));
+        QCOMPARE(paths.resolve(QStringLiteral(R"(C:\programme\x)")),
+                 m_drive + QStringLiteral("/Programme/x"));
+        QCOMPARE(paths.resolve(QStringLiteral(R"(C:\Programme\x)")),
+                 m_drive + QStringLiteral("/Programme/x"));
+    }
+
+    void applicationFolderIsTakenAsReported()
+    {
+        const QString app = m_root.filePath(QStringLiteral("drive/app"));
+        QVERIFY(QDir().mkpath(app));
+        QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("drive/App"))));
+        QCOMPARE(PathResolver(m_drive, app).resolve(app + QStringLiteral(R"(\leer.jpg)")),
+                 app + QStringLiteral("/leer.jpg"));
     }
 
     void missingComponentsKeepTheirSpelling()
@@ -91,10 +104,11 @@ private slots:
         QTest::addColumn<QString>("literal");
         QTest::addColumn<QString>("expected");
         const QString app = m_root.filePath(QStringLiteral("drive/Programme"));
-        QTest::newRow("backslash") << app << QStringLiteral(R"(\leer.jpg)") << app + QStringLiteral("/leer.jpg");
+        QTest::newRow("backslash") << app << QStringLiteral(R"(\leer.jpg)")
+                                   << app + QStringLiteral("/leer.jpg");
         QTest::newRow("slash") << app << QStringLiteral("/leer.jpg") << app + QStringLiteral("/leer.jpg");
-        QTest::newRow("root, backslash") << QStringLiteral("/") << QStringLiteral(R"(\leer.jpg)")
-                                         << QStringLiteral("/leer.jpg");
+        QTest::newRow("root, backslash")
+            << QStringLiteral("/") << QStringLiteral(R"(\leer.jpg)") << QStringLiteral("/leer.jpg");
         QTest::newRow("root, slash") << QStringLiteral("/") << QStringLiteral("/leer.jpg")
                                      << QStringLiteral("/leer.jpg");
     }

@@ -1,13 +1,59 @@
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
+#include <QList>
 
 #include "ErrorReport.h"
 #include "Form1.h"
 #include "PlatformError.h"
 #include "SystemRuntime.h"
 
+namespace {
+
+// The context's strings are literals of the code that logged, so they outlive the message.
+struct HeldMessage
+{
+    QtMsgType type;
+    const char *file;
+    int line;
+    const char *function;
+    const char *category;
+    QString text;
+};
+
+QList<HeldMessage> heldMessages;
+
+// Qt's messages while it opens the display. Without a display Qt aborts with English lines; the
+// person gets one German line instead, and no file is touched.
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+        const PlatformError error(PlatformError::Kind::NoDisplay,
+                                  display.isEmpty()
+                                      ? QStringLiteral("weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt")
+                                      : display + QStringLiteral(" ist nicht erreichbar"));
+        std::fprintf(stderr, "%s\n", error.what());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.append({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    const QtMessageHandler previousHandler = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &message : std::as_const(heldMessages)) {
+        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+    heldMessages.clear();
+
     // The program ends by Quit, the main window's close box, or an error; never by hiding a window.
     QApplication::setQuitOnLastWindowClosed(false);
     try {

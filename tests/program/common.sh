@@ -36,35 +36,56 @@ start_program() {
     pid=$!
 }
 
-# Prints the id of the visible window with exactly this title; waits up to 20 s, and a moment more
-# once it is mapped, so that it takes the clicks and keys that follow.
+# Prints the id of the visible window with exactly this title, once it has the keyboard focus, so
+# that it takes the clicks and keys that follow; waits up to 30 s.
 wait_window() {
     local id i
-    for i in $(seq 200); do
+    for i in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [[ -n $id ]]; then
-            sleep 0.3
+        if [[ -n $id ]] && timeout 30 xdotool windowfocus --sync "$id" 2>/dev/null; then
             echo "$id"
             return 0
         fi
-        sleep 0.1
+        sleep 0.05
     done
     return 1
 }
 
-# Waits up to 20 s for the program to end and keeps its exit status in $status.
+# Waits up to 30 s until no visible window has this title.
+wait_window_gone() {
+    local i
+    for i in $(seq 600); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits up to 30 s for the program to end and keeps its exit status in $status.
 wait_exit() {
     local i
-    for i in $(seq 200); do
+    for i in $(seq 600); do
         if ! kill -0 "$pid" 2>/dev/null; then
             status=0
             wait "$pid" || status=$?
             pid=
             return 0
         fi
-        sleep 0.1
+        sleep 0.05
     done
     return 1
+}
+
+# Presses Return in a message box until the program ends; the box may map before it takes keys.
+dismiss_message_box() {
+    local box=$1 i
+    for i in $(seq 30); do
+        xdotool mousemove --window "$box" 10 10 key Return 2>/dev/null || true
+        for _ in $(seq 20); do
+            kill -0 "$pid" 2>/dev/null || return 0
+            sleep 0.05
+        done
+    done
 }
 
 # Clicks at a point of a window's client area, given in pixels.

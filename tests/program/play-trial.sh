@@ -15,8 +15,7 @@ points=$(play_until_scored)
 cmp -n "$(stat -c %s "$seed")" "$seed" "$score" || fail "the seed scores were not kept"
 
 back_from_result
-sleep 0.5
-xdotool search --onlyvisible --name "^Ergebnis Zandel\$" >/dev/null 2>&1 && fail "Zurück did not hide the result window"
+wait_window_gone "Ergebnis Zandel" || fail "Zurück did not hide the result window"
 
 click_at "$main" "${QUIT[@]}"
 wait_exit || fail "Quit did not end the program"

@@ -79,8 +79,9 @@ void requireRegular(const struct stat &info, const QString &path)
 Descriptor openRegular(const QString &path, int flags, struct stat *info)
 {
     const QByteArray native = QFile::encodeName(path);
-    // Checked before opening too: opening a pipe for writing fails, and for reading may block.
-    if (::stat(native.constData(), info) == 0) {
+    // Opening a pipe for writing fails without a reader, so look first; for reading, O_NONBLOCK
+    // opens a pipe at once and fstat tells.
+    if ((flags & O_ACCMODE) != O_RDONLY && ::stat(native.constData(), info) == 0) {
         requireRegular(*info, path);
     }
     Descriptor fd(::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
@@ -121,15 +122,10 @@ QByteArray read(const QString &path, qint64 limit)
     if (info.st_size > limit) {
         fail(Kind::FileTooLarge, path);
     }
-    QByteArray content(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    // One byte more than the file holds, so that a single read usually meets its end.
+    QByteArray content(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
     qint64 size = 0;
     for (;;) {
-        if (size == content.size()) {
-            if (size > limit) {
-                fail(Kind::FileTooLarge, path); // it grew while being read
-            }
-            content.resize(size + 4096);
-        }
         const ssize_t got =
             ::read(fd.get(), content.data() + size, static_cast<size_t>(content.size() - size));
         if (got < 0 && errno == EINTR) {
@@ -138,10 +134,14 @@ QByteArray read(const QString &path, qint64 limit)
         if (got < 0) {
             fail(Kind::FileIo, path);
         }
-        if (got == 0) {
-            break;
-        }
         size += got;
+        if (size < content.size()) {
+            break; // a regular file reads short only at its end
+        }
+        if (size > limit) {
+            fail(Kind::FileTooLarge, path); // it grew while being read
+        }
+        content.resize(size + 4096);
     }
     content.truncate(size);
     if (!fd.close()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 // Turns the program's paths, written as on a drive-letter system, into paths of this machine.
@@ -16,6 +17,17 @@ public:
     QString resolve(const QString &path) const;
 
 private:
+    // The names in a folder, by their case-folded form, as the folder stood when it was read.
+    struct Listing
+    {
+        QByteArray stamp;
+        QHash<QString, QString> entries;
+    };
+
+    QString matchEntry(const QString &folder, const QString &name) const;
+
     QString m_driveFolder;
     QString m_applicationFolder;
+    // A folder is read again whenever its change stamp differs, so a listing is never stale.
+    mutable QHash<QString, Listing> m_listings;
 };

@@ -95,7 +95,8 @@ QImage SystemRuntime::loadImage(const QString &path)
     Decoded &last = m_lastDecoded[native];
     if (last.bytes.isNull() || last.bytes != bytes) {
         last = Decoded();
-        QImage image = QImage::fromData(bytes);
+        // JPEG is tried first; other formats are still recognised by their content.
+        QImage image = QImage::fromData(bytes, "JPEG");
         if (image.isNull()) {
             throw PlatformError(PlatformError::Kind::InvalidPicture, native);
         }

@@ -1,10 +1,13 @@
 #include "PictureBox.h"
 
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "VirtualKey.h"
+#include "X11Pictures.h"
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
@@ -13,15 +16,42 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
-    setAutoFillBackground(true);
+    // paintPicture covers every pixel inside the border, so nothing is filled first only to be painted over.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
+
+PictureBox::~PictureBox() = default;
 
 void PictureBox::setImage(const QImage &image)
 {
     m_image = image;
-    // The border stays as it is; redrawing its shaded lines would cost more than the picture.
-    repaint(contentsRect());
+    const QWindow *shownIn = window()->windowHandle();
+    if (!isVisible() || !shownIn || !shownIn->isExposed()) {
+        update(contentsRect()); // painted when it shows
+        return;
+    }
+    if (!m_x11Checked) {
+        m_x11Checked = true;
+        m_x11 = X11Pictures::create(this, contentsRect().size());
+    }
+    const QRect area(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
+    QBackingStore *store = backingStore();
+    if (!m_x11 || !store || !QRect(QPoint(), store->size()).contains(area)) {
+        // Paints at once: the trial pauses right after, and the person must see the blank picture
+        // between two arrows, and each arrow when the clock starts. The border stays as it is.
+        repaint(contentsRect());
+        return;
+    }
+    m_x11->show(m_image, area);
+    // While the server copies, the window's own copy gets the picture too, for when the window is
+    // uncovered or repainted.
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        paintPicture(painter, area);
+    }
+    store->endPaint();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -31,9 +61,28 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (!area.contains(event->rect())) {
         drawFrame(&painter);
     }
+    paintPicture(painter, area);
+}
+
+void PictureBox::paintPicture(QPainter &painter, const QRect &area) const
+{
+    painter.save();
     painter.setClipRect(area);
     painter.drawImage(area.topLeft(), m_image);
+    // White where the picture does not reach.
+    for (const QRect &rest : QRegion(area) - QRect(area.topLeft(), m_image.size())) {
+        painter.fillRect(rest, Qt::white);
+    }
+    painter.restore();
 }
+
+void PictureBox::focusInEvent(QFocusEvent *)
+{
+    // The box shows no focus, so unlike QWidget it does not repaint when it gains or loses it: the
+    // focus comes to it as the trial starts, and the repaint would cost the first arrow time.
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *) {}
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include <QFrame>
 #include <QImage>
+
+class X11Pictures;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
 // corner, clipped, and hands each key press on to the trial as a virtual key code.
@@ -13,6 +16,7 @@ class PictureBox : public QFrame
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     const QImage &image() const { return m_image; }
     // Paints the image at once: the trial pauses right after, and the person must see the blank
@@ -24,8 +28,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The picture inside the border, area given in the painter's coordinates.
+    void paintPicture(QPainter &painter, const QRect &area) const;
+
     QImage m_image;
+    std::unique_ptr<X11Pictures> m_x11;
+    bool m_x11Checked = false;
 };

@@ -1,0 +1,193 @@
+#include "X11Pictures.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QRegion>
+#include <QWidget>
+
+namespace {
+
+constexpr std::size_t Slots = 8;
+constexpr std::uint32_t White = 0xffffff;
+
+std::size_t slotBytes(const QSize &largest)
+{
+    return static_cast<std::size_t>(largest.width()) * static_cast<std::size_t>(largest.height()) * 4;
+}
+
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPointer<Reply> own(Reply *reply)
+{
+    return ReplyPointer<Reply>(reply, &std::free);
+}
+
+// The window's visual stores a pixel as QImage::Format_RGB32 does on this machine.
+bool sharesRgb32Layout(xcb_connection_t *connection, xcb_window_t window, std::uint8_t depth)
+{
+    const xcb_setup_t *setup = xcb_get_setup(connection);
+    if (setup->image_byte_order != (QSysInfo::ByteOrder == QSysInfo::LittleEndian
+                                        ? XCB_IMAGE_ORDER_LSB_FIRST
+                                        : XCB_IMAGE_ORDER_MSB_FIRST)) {
+        return false;
+    }
+    bool thirtyTwoBits = false;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format)) {
+        thirtyTwoBits |= format.data->depth == depth && format.data->bits_per_pixel == 32;
+    }
+    const auto attributes = own(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr));
+    if (!thirtyTwoBits || !attributes) {
+        return false;
+    }
+    for (auto screen = xcb_setup_roots_iterator(setup); screen.rem; xcb_screen_next(&screen)) {
+        for (auto depths = xcb_screen_allowed_depths_iterator(screen.data); depths.rem;
+             xcb_depth_next(&depths)) {
+            for (auto type = xcb_depth_visuals_iterator(depths.data); type.rem; xcb_visualtype_next(&type)) {
+                if (type.data->visual_id == attributes->visual) {
+                    return type.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR &&
+                           type.data->red_mask == 0xff0000 && type.data->green_mask == 0x00ff00 &&
+                           type.data->blue_mask == 0x0000ff;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// Memory shared with the server, or null where the server cannot hand out a segment.
+std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment, std::size_t size)
+{
+    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &xcb_shm_id);
+    if (!extension || !extension->present) {
+        return nullptr;
+    }
+    const auto version =
+        own(xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr));
+    if (!version || (version->major_version == 1 && version->minor_version < 2)) {
+        return nullptr;
+    }
+    const auto reply = own(xcb_shm_create_segment_reply(
+        connection, xcb_shm_create_segment(connection, segment, static_cast<std::uint32_t>(size), 0),
+        nullptr));
+    if (!reply) {
+        return nullptr;
+    }
+    const int *fds = xcb_shm_create_segment_reply_fds(connection, reply.get());
+    if (reply->nfd != 1) {
+        for (int i = 0; i < reply->nfd; ++i) {
+            ::close(fds[i]);
+        }
+        return nullptr;
+    }
+    // Faulted in now, not page by page when a picture is first written inside a trial.
+    void *memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fds[0], 0);
+    ::close(fds[0]);
+    if (memory == MAP_FAILED) {
+        xcb_shm_detach(connection, segment);
+        return nullptr;
+    }
+    return static_cast<std::uint8_t *>(memory);
+}
+
+} // namespace
+
+std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget, const QSize &largest)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() ||
+        widget->devicePixelRatioF() != 1.0 || largest.isEmpty()) {
+        return nullptr;
+    }
+    xcb_connection_t *connection = x11->connection();
+    const auto window = static_cast<xcb_window_t>(widget->window()->winId());
+    const auto geometry =
+        own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+    if (!geometry || !sharesRgb32Layout(connection, window, geometry->depth)) {
+        return nullptr;
+    }
+    const std::uint32_t segment = xcb_generate_id(connection);
+    std::uint8_t *memory = createSegment(connection, segment, Slots * slotBytes(largest));
+    if (!memory) {
+        return nullptr;
+    }
+    return std::unique_ptr<X11Pictures>(
+        new X11Pictures(connection, window, geometry->depth, segment, memory, largest));
+}
+
+X11Pictures::X11Pictures(xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth,
+                         std::uint32_t segment, std::uint8_t *memory, const QSize &largest)
+    : m_connection(connection), m_window(window), m_depth(depth), m_segment(segment), m_memory(memory),
+      m_largest(largest), m_gc(xcb_generate_id(connection))
+{
+    // No exposure events: the pictures in memory are always whole.
+    const std::uint32_t values[] = {White, 0};
+    xcb_create_gc(m_connection, m_gc, m_window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+}
+
+X11Pictures::~X11Pictures()
+{
+    xcb_free_gc(m_connection, m_gc);
+    xcb_shm_detach(m_connection, m_segment);
+    xcb_flush(m_connection);
+    ::munmap(m_memory, Slots * slotBytes(m_largest));
+}
+
+void X11Pictures::show(const QImage &picture, const QRect &area)
+{
+    const QRect shown = QRect(area.topLeft(), picture.size()) & area & QRect(area.topLeft(), m_largest);
+    if (!shown.isEmpty()) {
+        xcb_shm_put_image(m_connection, m_window, m_gc, static_cast<std::uint16_t>(shown.width()),
+                          static_cast<std::uint16_t>(shown.height()), 0, 0,
+                          static_cast<std::uint16_t>(shown.width()),
+                          static_cast<std::uint16_t>(shown.height()), static_cast<std::int16_t>(shown.x()),
+                          static_cast<std::int16_t>(shown.y()), m_depth, XCB_IMAGE_FORMAT_Z_PIXMAP, 0,
+                          m_segment, static_cast<std::uint32_t>(offsetOf(picture, shown.size())));
+    }
+    if (shown != m_lastShown) {
+        m_lastShown = shown;
+        for (const QRect &rest : QRegion(area) - shown) {
+            const xcb_rectangle_t rectangle{
+                static_cast<std::int16_t>(rest.x()), static_cast<std::int16_t>(rest.y()),
+                static_cast<std::uint16_t>(rest.width()), static_cast<std::uint16_t>(rest.height())};
+            xcb_poly_fill_rectangle(m_connection, m_window, m_gc, 1, &rectangle);
+        }
+    }
+    xcb_flush(m_connection);
+}
+
+// Where the shown part of the picture lies in the shared memory, written there on first use.
+std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
+{
+    // A picture's key changes with its pixels, and the slot holds only the part first shown.
+    const qint64 key = picture.cacheKey() ^ (static_cast<qint64>(shown.width()) << 48) ^
+                       (static_cast<qint64>(shown.height()) << 32);
+    const auto found =
+        std::find_if(m_slots.begin(), m_slots.end(), [key](const Slot &slot) { return slot.key == key; });
+    if (found != m_slots.end()) {
+        std::rotate(found, found + 1, m_slots.end());
+        return m_slots.back().offset;
+    }
+    std::size_t offset = m_slots.size() * slotBytes(m_largest);
+    if (m_slots.size() == Slots) {
+        offset = m_slots.front().offset;
+        m_slots.erase(m_slots.begin());
+        // The server may still be reading the picture that had it.
+        std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    }
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const std::size_t rowBytes = static_cast<std::size_t>(shown.width()) * 4;
+    for (int row = 0; row < shown.height(); ++row) {
+        std::memcpy(m_memory + offset + static_cast<std::size_t>(row) * rowBytes, pixels.constScanLine(row),
+                    rowBytes);
+    }
+    m_slots.push_back({key, offset});
+    return offset;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QImage>
+#include <QRect>
+
+struct xcb_connection_t;
+class QWidget;
+
+// Shows pictures in a window on X11 without waiting for the server. Qt's own painting waits one
+// round trip for the server to finish reading its shared memory before it paints the same area
+// again; here each picture gets memory of its own that is written once and read by the server
+// whenever the picture is shown.
+class X11Pictures
+{
+public:
+    // Null unless the widget's window is on X11 with shared memory, unscaled, in 32-bit pixels laid
+    // out as QImage::Format_RGB32. Pictures are shown in areas of at most largest.
+    static std::unique_ptr<X11Pictures> create(QWidget *widget, const QSize &largest);
+    ~X11Pictures();
+
+    X11Pictures(const X11Pictures &) = delete;
+    X11Pictures &operator=(const X11Pictures &) = delete;
+
+    // Shows the picture (Format_RGB32) at the top-left corner of area, given in the window's pixels,
+    // fills the rest of area in white, and sends the requests at once.
+    void show(const QImage &picture, const QRect &area);
+
+private:
+    struct Slot
+    {
+        qint64 key;
+        std::size_t offset;
+    };
+
+    X11Pictures(xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth, std::uint32_t segment,
+                std::uint8_t *memory, const QSize &largest);
+    std::size_t offsetOf(const QImage &picture, const QSize &shown);
+
+    xcb_connection_t *m_connection;
+    std::uint32_t m_window;
+    std::uint8_t m_depth;
+    std::uint32_t m_segment;
+    std::uint8_t *m_memory;
+    QSize m_largest;
+    std::uint32_t m_gc;
+    QRect m_lastShown;
+    // Most recently used last. A changed file decodes to a new picture, so only a few are kept.
+    std::vector<Slot> m_slots;
+};

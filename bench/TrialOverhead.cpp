@@ -1,10 +1,12 @@
 // Measures what the program adds to a trial: the real trial and windows, the real clock and
-// pauses, answered by a player that presses the right key the moment each arrow is shown.
-// Prints, as medians over the trials, gesamtzeit minus the ten fixed pauses, per trial and per
-// hit, and where a hit's time goes: loading an image, painting it, and the rest.
+// pauses, answered by a player that presses the right key the moment each arrow is shown. Prints
+// medians over the trials: the trial's time beyond its ten pauses, taken with a clock finer than the
+// trial's own milliseconds, and where a hit's time goes, step by step.
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FileAccess.h"
 #include "Form1.h"
 #include "PictureBox.h"
 #include "PlatformError.h"
@@ -22,35 +25,55 @@
 
 namespace {
 
-// The real runtime, remembering which arrow was loaded last and how long image loads take.
+QElapsedTimer since;
+
+double now()
+{
+    return static_cast<double>(since.nsecsElapsed()) / 1000.0; // microseconds
+}
+
+// The real runtime, noting when the trial reads the clock, pauses and loads images.
 class WatchedRuntime : public SystemRuntime
 {
 public:
     using SystemRuntime::SystemRuntime;
 
-    QString lastImage;
-    qint64 loadNanoseconds = 0;
-    int loads = 0;
-    qint64 pauseOvershootNanoseconds = 0;
-    int pauses = 0;
+    std::vector<double> clockReads;
+    double pauseBegin = 0, pauseEnd = 0, loadBegin = 0, loadEnd = 0;
+    std::map<std::string, std::vector<double>> steps;
+    QString lastArrow;
+
+    std::int32_t tickCount() override
+    {
+        clockReads.push_back(now());
+        return SystemRuntime::tickCount();
+    }
 
     void pause(int milliseconds) override
     {
-        QElapsedTimer timer;
-        timer.start();
+        pauseBegin = now();
+        if (milliseconds == Trial::PauseBetweenArrows) {
+            steps["blank shown"].push_back(pauseBegin - loadEnd);
+        }
         SystemRuntime::pause(milliseconds);
-        pauseOvershootNanoseconds += timer.nsecsElapsed() - milliseconds * 1000000LL;
-        ++pauses;
+        pauseEnd = now();
+        if (milliseconds == Trial::PauseBetweenArrows) {
+            steps["pause overrun"].push_back(pauseEnd - pauseBegin - milliseconds * 1000.0);
+        }
     }
 
     QImage loadImage(const QString &path) override
     {
-        QElapsedTimer timer;
-        timer.start();
+        const bool blank = path.endsWith(QLatin1String("leer.jpg"));
+        loadBegin = now();
         QImage image = SystemRuntime::loadImage(path);
-        loadNanoseconds += timer.nsecsElapsed();
-        ++loads;
-        lastImage = path;
+        loadEnd = now();
+        if (blank) {
+            steps["blank load"].push_back(loadEnd - loadBegin);
+        } else {
+            steps["arrow drawn and loaded, after the pause"].push_back(loadEnd - pauseEnd);
+            lastArrow = path;
+        }
         return image;
     }
 };
@@ -71,21 +94,42 @@ Qt::Key keyFor(const QString &arrowPath)
 
 double median(std::vector<double> values)
 {
+    if (values.empty()) {
+        return 0.0;
+    }
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
-// Milliseconds to paint one image into a shown picture box, taking turns with another.
-double paintMilliseconds(PictureBox &box, const QImage &first, const QImage &second)
+double percentile90(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() * 9 / 10];
+}
+
+// Microseconds to show one picture in a shown picture box, taking turns with another, back to back.
+double warmShowMicroseconds(PictureBox &box, const QImage &first, const QImage &second)
 {
     constexpr int Rounds = 200;
-    QElapsedTimer timer;
-    timer.start();
+    const double begin = now();
     for (int i = 0; i < Rounds; ++i) {
         box.setImage(i % 2 ? first : second);
     }
-    return timer.nsecsElapsed() / 1e6 / Rounds;
+    return (now() - begin) / Rounds;
+}
+
+// Microseconds to read an arrow's file right after a pause, as the trial does.
+double coldReadMicroseconds(SystemRuntime &runtime, const QString &path)
+{
+    std::vector<double> reads;
+    for (int i = 0; i < 10; ++i) {
+        runtime.SystemRuntime::pause(Trial::PauseBetweenArrows);
+        const double begin = now();
+        FileAccess::read(path, 1 << 20);
+        reads.push_back(now() - begin);
+    }
+    return median(reads);
 }
 
 } // namespace
@@ -93,13 +137,17 @@ double paintMilliseconds(PictureBox &box, const QImage &first, const QImage &sec
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    since.start();
     const int trials = argc > 1 ? std::max(5, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
     // The build folder holds the images and the seed copy.
-    const QString buildFolder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    const QString buildFolder =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
     QDir::setCurrent(buildFolder);
     QTemporaryDir drive;
     WatchedRuntime runtime(buildFolder, drive.path());
-    Form1 form1(runtime, [](const PlatformError &error) { std::fprintf(stderr, "%s\n", qPrintable(error.message())); });
+    Form1 form1(runtime, [](const PlatformError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    });
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1)) {
         std::fprintf(stderr, "the main window was not shown\n");
@@ -109,39 +157,45 @@ int main(int argc, char *argv[])
     auto *picture = form1.findChild<PictureBox *>(QStringLiteral("Picture1"));
 
     std::vector<double> overhead;
-    std::vector<double> loadPerImage;
-    std::vector<double> overshootPerPause;
     for (int trial = 0; trial < trials; ++trial) {
-        runtime.loadNanoseconds = 0;
-        runtime.loads = 0;
-        runtime.pauseOvershootNanoseconds = 0;
-        runtime.pauses = 0;
+        runtime.clockReads.clear();
         start->click();
-        for (int hit = 0; hit < Trial::HitsPerTrial; ++hit) {
-            QKeyEvent press(QEvent::KeyPress, keyFor(runtime.lastImage), Qt::NoModifier);
+        for (int hit = 1; hit <= Trial::HitsPerTrial; ++hit) {
+            // The event loop runs between two keys, as it does for a person.
+            double begin = now();
+            QCoreApplication::processEvents();
+            runtime.steps[hit == 1 ? "event loop after Start" : "event loop between hits"].push_back(now() -
+                                                                                                     begin);
+            begin = now();
+            QKeyEvent press(QEvent::KeyPress, keyFor(runtime.lastArrow), Qt::NoModifier);
             QApplication::sendEvent(picture, &press);
+            if (hit < Trial::HitsPerTrial) {
+                runtime.steps["arrow shown, after the pause"].push_back(now() - runtime.loadEnd);
+                runtime.steps["hit beyond its pause"].push_back(now() - begin -
+                                                                Trial::PauseBetweenArrows * 1000.0);
+            }
         }
-        if (form1.isEnding() || !form1.trial().gesamtzeit) {
+        if (form1.isEnding() || runtime.clockReads.size() != 2) {
             return 1;
         }
-        overhead.push_back(static_cast<double>(*form1.trial().gesamtzeit - 2000));
-        loadPerImage.push_back(runtime.loadNanoseconds / 1e6 / runtime.loads);
-        overshootPerPause.push_back(runtime.pauseOvershootNanoseconds / 1e6 / runtime.pauses);
-        QCoreApplication::processEvents();
+        overhead.push_back((runtime.clockReads[1] - runtime.clockReads[0]) / 1000.0 - 2000.0);
     }
-
     const double perTrial = median(overhead);
-    const double load = median(loadPerImage);
-    const double overshoot = median(overshootPerPause);
-    const double paint = paintMilliseconds(*picture, runtime.loadImage(runtime.lastImage),
-                                           runtime.loadImage(buildFolder + QStringLiteral("/leer.jpg")));
-    // A hit loads and paints two images: the blank one and the next arrow.
+    const QImage arrow = runtime.loadImage(runtime.lastArrow);
+    const QImage blank = runtime.loadImage(buildFolder + QStringLiteral("/leer.jpg"));
+
     std::printf("trial overhead per trial (ms)\t%.1f\n", perTrial);
     std::printf("trial overhead per hit (ms)\t%.2f\n", perTrial / Trial::HitsPerTrial);
-    std::printf("  image load (ms per image)\t%.2f\n", load);
-    std::printf("  image paint (ms per image)\t%.2f\n", paint);
-    std::printf("  pause overrun (ms per pause)\t%.2f\n", overshoot);
-    std::printf("  rest per hit (ms)\t%.2f\n", perTrial / Trial::HitsPerTrial - 2 * (load + paint) - overshoot);
+    // In the order of a hit.
+    for (const char *step : {"event loop after Start", "event loop between hits", "blank load", "blank shown",
+                             "pause overrun", "arrow drawn and loaded, after the pause",
+                             "arrow shown, after the pause", "hit beyond its pause"}) {
+        const std::vector<double> &values = runtime.steps[step];
+        std::printf("  %s\t%.0f µs (p90 %.0f)\n", step, median(values), percentile90(values));
+    }
+    std::printf("  file read after a pause\t%.0f µs\n", coldReadMicroseconds(runtime, runtime.lastArrow));
+    std::printf("  picture shown back to back, warm\t%.0f µs\n",
+                warmShowMicroseconds(*picture, arrow, blank));
     std::printf("trials\t%d\n", trials);
     return 0;
 }

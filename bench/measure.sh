@@ -40,23 +40,43 @@ cd "$build" # the seed copy lies here
 # 1. The trial in process, answered the moment each arrow shows.
 "$build/bench/bench-trial-overhead" "$runs" 2>/dev/null >"$work/overhead"
 
-# 2 and 4. The real program fed a stream of all four arrow keys; its score and peak memory.
-scores=() program_peaks=()
-for run in $(seq "$runs"); do
-    export XDG_DATA_HOME=$work/data-$run
-    score=$XDG_DATA_HOME/zandel-programm/Programme/ppunkte.txt
-    "$build/zandel-programm" 2>"$work/program-err" &
+# 2 and 4. The program fed by a calm player: one round of the four arrow keys every 0.1 s, so a
+# right key waits for every arrow (each comes at least 200 ms after the last) without the player
+# loading the machine. Its scores, its time beyond the pauses, and its peak memory; then the same
+# with the accessibility bridge on, as with a screen reader running.
+play() {
+    local data=$1 out=$2
+    shift 2
+    export XDG_DATA_HOME=$data
+    local score=$XDG_DATA_HOME/zandel-programm/Programme/ppunkte.txt
+    "$@" "$build/bench/bench-end-to-end" >"$out" 2>"$work/program-err" &
     pid=$!
     window=$(wait_window "Zandel-Programm") || { cat "$work/program-err" >&2; exit 1; }
+    local size
     size=$(stat -c %s "$score")
     xdotool mousemove --window "$window" 664 204 click 1
-    for i in $(seq 300); do
+    # One player process for the whole trial; starting one per round would load the machine more
+    # than the program does.
+    local rounds=()
+    for _ in $(seq 300); do rounds+=(key Up Right Down Left sleep 0.1); done
+    xdotool "${rounds[@]}" &
+    local player=$!
+    for _ in $(seq 600); do
         [[ $(stat -c %s "$score") -gt $size ]] && break
-        xdotool key --delay 10 Up Right Down Left
+        sleep 0.05
     done
-    scores+=("$(tail -c +$((size + 1)) "$score" | tr -d ' \r\n')")
-    program_peaks+=("$(peak_kib "$pid")")
+    stop "$player"
+    last_score=$(tail -c +$((size + 1)) "$score" | tr -d ' \r\n')
+    last_peak=$(peak_kib "$pid")
     stop "$pid"
+    last_beyond=$(awk '{ printf "%.1f", $1 / 1000 }' "$out")
+}
+scores=() beyond=() program_peaks=() beyond_a11y=()
+for run in $(seq "$runs"); do
+    play "$work/data-$run" "$work/e2e-$run"
+    scores+=("$last_score") beyond+=("$last_beyond") program_peaks+=("$last_peak")
+    play "$work/data-a11y-$run" "$work/e2e-a11y-$run" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    beyond_a11y+=("$last_beyond")
 done
 
 # 3 and 4. Start-up until the window is mapped, and a minimal Qt window as the baseline. The score
@@ -85,14 +105,15 @@ echo "Medians of $runs runs each."
 echo
 echo "| measure | value | goal |"
 echo "|---|---|---|"
-echo "| trial overhead per trial (gesamtzeit - 2000 ms) | $(value 'trial overhead per trial (ms)') ms | at most 10 ms |"
+echo "| trial overhead per trial (gesamtzeit - 2000 ms, finer clock), in process | $(value 'trial overhead per trial (ms)') ms | at most 4 ms |"
 echo "| trial overhead per hit | $(value 'trial overhead per hit (ms)') ms | |"
-echo "| - image load, per image | $(value '  image load (ms per image)') ms | |"
-echo "| - image paint, per image | $(value '  image paint (ms per image)') ms | |"
-echo "| - pause overrun, per pause | $(value '  pause overrun (ms per pause)') ms | |"
-echo "| - rest, per hit | $(value '  rest per hit (ms)') ms | |"
-echo "| end-to-end scores (xdotool key stream) | ${scores[*]} (median $(printf '%s\n' "${scores[@]}" | median)) | 400 |"
+while IFS=$'\t' read -r step amount; do
+    echo "| - ${step# } | $amount | |"
+done < <(grep '^  ' "$work/overhead")
+echo "| end-to-end scores (calm xdotool player) | ${scores[*]} | 400 |"
+echo "| end-to-end time beyond the pauses | ${beyond[*]} ms (median $(printf '%s\n' "${beyond[@]}" | median)) | |"
+echo "| the same, accessibility bridge on | ${beyond_a11y[*]} ms (median $(printf '%s\n' "${beyond_a11y[@]}" | median)) | at most 6 ms |"
 echo "| start-up until mapped: program / minimal Qt window | $program_start ms / $baseline_start ms | |"
-echo "| start-up ratio | $(awk -v a="$program_start" -v b="$baseline_start" 'BEGIN { printf "%.2f", a / b }') | at most 1.2 |"
+echo "| start-up ratio | $(awk -v a="$program_start" -v b="$baseline_start" 'BEGIN { printf "%.2f", a / b }') | at most 1.15 |"
 echo "| peak resident memory: program through a trial / minimal Qt window | $((program_peak / 1024)) MiB / $((baseline_peak / 1024)) MiB | |"
 echo "| memory ratio | $(awk -v a="$program_peak" -v b="$baseline_peak" 'BEGIN { printf "%.2f", a / b }') | |"

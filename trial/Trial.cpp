@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "TrialDisplay.h"
 #include "NumberText.h"
 #include "PlatformError.h"
 #include "Runtime.h"
+#include "TrialDisplay.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void Trial::start()
     startzeit = m_runtime.tickCount();
 }
 
-void Trial::keyDown(const std::int16_t &keyCode, int /*shift*/)
+void Trial::keyDown(std::int16_t keyCode)
 {
     if (!m_running) {
         return; // stray keys before Start or after a finished trial would skew the next score

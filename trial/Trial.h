@@ -46,8 +46,8 @@ public:
     void load();
     // Click on Start.
     void start();
-    // Key down on the picture box. The modifier state is not used.
-    void keyDown(const std::int16_t &keyCode, int shift);
+    // Key down on the picture box.
+    void keyDown(std::int16_t keyCode);
     // Hit step: counts the hit, blanks the picture, pauses, shows the next arrow; the tenth hit
     // finishes the trial.
     void clicken();

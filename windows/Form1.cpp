@@ -29,8 +29,7 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
       m_command3(WindowLook::makeButton(this, "Command3", QStringLiteral("Erklärung"),
                                         twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
       m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
-      m_trial(runtime, *this),
-      m_onError(std::move(onError))
+      m_trial(runtime, *this), m_onError(std::move(onError))
 {
     setObjectName(QStringLiteral("Form1"));
     WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), 15405, 11025, Background);
@@ -49,9 +48,8 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     m_picture1->setFocus();
 
     connect(m_command1, &QPushButton::clicked, this, [this] { handle([this] { m_trial.start(); }); });
-    connect(m_picture1, &PictureBox::keyDown, this, [this](std::int16_t keyCode, int shift) {
-        handle([=, this] { m_trial.keyDown(keyCode, shift); });
-    });
+    connect(m_picture1, &PictureBox::keyDown, this,
+            [this](std::int16_t keyCode) { handle([=, this] { m_trial.keyDown(keyCode); }); });
     connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 

@@ -71,7 +71,7 @@ void PictureBox::paintPicture(QPainter &painter, const QRect &area) const
     painter.drawImage(area.topLeft(), m_image);
     // White where the picture does not reach.
     for (const QRect &rest : QRegion(area) - QRect(area.topLeft(), m_image.size())) {
-        painter.fillRect(rest, Qt::white);
+        painter.fillRect(rest, palette().color(QPalette::Window));
     }
     painter.restore();
 }
@@ -91,7 +91,6 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
-    emit keyDown(VirtualKey::fromQt(event->key(), event->modifiers()), shift);
+    emit keyDown(VirtualKey::fromQt(event->key(), event->modifiers()));
     event->accept();
 }

@@ -24,7 +24,7 @@ public:
     void setImage(const QImage &image);
 
 signals:
-    void keyDown(std::int16_t keyCode, int shift);
+    void keyDown(std::int16_t keyCode);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

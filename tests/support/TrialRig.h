@@ -21,7 +21,7 @@ struct TrialRig
     static std::int16_t keyFor(int slot);
     QString arrowPath(int slot) const;
 
-    void press(std::int16_t keyCode) { trial.keyDown(keyCode, 0); }
+    void press(std::int16_t keyCode) { trial.keyDown(keyCode); }
     // Start, then a right key for each of ten arrows; before the tenth the clock is set so the trial
     // lasts elapsed milliseconds.
     void playTrial(std::int64_t elapsed = 2000);

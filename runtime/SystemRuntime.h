@@ -20,8 +20,6 @@ public:
     // which would draw the empty slot after the four arrows.
     static float toUnitFloat(double draw);
 
-    const PathResolver &paths() const { return m_paths; }
-
     QString applicationFolder() const override;
     std::int32_t tickCount() override;
     void pause(int milliseconds) override;

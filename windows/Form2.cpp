@@ -8,9 +8,8 @@
 using WindowLook::twipsRect;
 
 Form2::Form2(QWidget *mainWindow)
-    : m_mainWindow(mainWindow),
-      m_command1(
-          WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"), twipsRect(2520, 3720, 2055, 495))),
+    : m_mainWindow(mainWindow), m_command1(WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"),
+                                                                  twipsRect(2520, 3720, 2055, 495))),
       m_list1(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -30,7 +29,7 @@ Form2::Form2(QWidget *mainWindow)
     setTabOrder(m_command1, m_list1);
     m_command1->setFocus();
 
-    connect(m_command1, &QPushButton::clicked, this, &Form2::back);
+    connect(m_command1, &QPushButton::clicked, this, [this] { WindowLook::back(this, m_mainWindow); });
 }
 
 void Form2::clearList()
@@ -41,10 +40,4 @@ void Form2::clearList()
 void Form2::addLine(const QString &text)
 {
     m_list1->addItem(text);
-}
-
-void Form2::back()
-{
-    hide();
-    WindowLook::activate(m_mainWindow);
 }

@@ -18,8 +18,6 @@ public:
     void addLine(const QString &text);
 
 private:
-    void back();
-
     QWidget *m_mainWindow;
     QPushButton *m_command1;
     QListWidget *m_list1;

@@ -46,7 +46,8 @@ constexpr Piece RulesPieces[] = {
      0},
 };
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  const QFont &font)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -64,10 +65,10 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 } // namespace
 
 Form3::Form3(QWidget *mainWindow)
-    : m_mainWindow(mainWindow),
-      m_command1(
-          WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"), twipsRect(2640, 5880, 2535, 615))),
-      m_label1(makeLabel(this, "Label1", rulesText(), twipsRect(720, 1440, 7215, 3855), WindowLook::arial(12))),
+    : m_mainWindow(mainWindow), m_command1(WindowLook::makeButton(this, "Command1", QStringLiteral("Zurück"),
+                                                                  twipsRect(2640, 5880, 2535, 615))),
+      m_label1(
+          makeLabel(this, "Label1", rulesText(), twipsRect(720, 1440, 7215, 3855), WindowLook::arial(12))),
       m_label2(makeLabel(this, "Label2", QStringLiteral("Erklärung"), twipsRect(3240, 480, 1455, 495),
                          WindowLook::arial(15.75)))
 {
@@ -78,7 +79,7 @@ Form3::Form3(QWidget *mainWindow)
 
     m_label1->setWordWrap(true);
 
-    connect(m_command1, &QPushButton::clicked, this, &Form3::back);
+    connect(m_command1, &QPushButton::clicked, this, [this] { WindowLook::back(this, m_mainWindow); });
 }
 
 QString Form3::rulesText()
@@ -88,10 +89,4 @@ QString Form3::rulesText()
         text += QString::fromUtf8(piece.text) + QString(piece.spacesAfter, QLatin1Char(' '));
     }
     return text;
-}
-
-void Form3::back()
-{
-    hide();
-    WindowLook::activate(m_mainWindow);
 }

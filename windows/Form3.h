@@ -19,8 +19,6 @@ public:
     static QString rulesText();
 
 private:
-    void back();
-
     QWidget *m_mainWindow;
     QPushButton *m_command1;
     QLabel *m_label1;

@@ -9,17 +9,19 @@
 
 namespace WindowLook {
 
-void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips, const QColor &background)
+void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips,
+                 const QColor &background)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setWindowTitle(caption);
     window->setWindowIcon(applicationIcon());
     const QSize size(twips(widthTwips), twips(heightTwips));
     window->setFixedSize(size);
     fillBackground(window, background);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry());
+        const QRect centred =
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry());
         window->move(centred.topLeft());
     }
 }
@@ -62,6 +64,12 @@ void activate(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void back(QWidget *window, QWidget *mainWindow)
+{
+    window->hide();
+    activate(mainWindow);
 }
 
 void fillBackground(QWidget *widget, const QColor &colour)

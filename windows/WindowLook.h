@@ -25,7 +25,8 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 
 // Caption, fixed client size, background colour, a border that cannot be resized with no minimise
 // or maximise button, and a place in the centre of the screen.
-void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips, const QColor &background);
+void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips,
+                 const QColor &background);
 
 // An arrow, the same as the desktop entry's icon.
 QIcon applicationIcon();
@@ -39,6 +40,9 @@ QFont arial(qreal points);
 
 // Shows a top-level window without modality and makes it the active window.
 void activate(QWidget *window);
+
+// Back: hides window and makes mainWindow the active window again, its focus where it was.
+void back(QWidget *window, QWidget *mainWindow);
 
 // Paints the widget's whole area in colour, as an opaque control does.
 void fillBackground(QWidget *widget, const QColor &colour);

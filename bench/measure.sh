@@ -3,6 +3,7 @@
 # not restart between programs) and prints the benchmark table.
 # Arguments: the build folder, the number of runs of each measure (at least 5).
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/buttons.sh"
 build=$(cd "$1" && pwd)
 runs=$2
 
@@ -54,7 +55,7 @@ play() {
     window=$(wait_window "Zandel-Programm") || { cat "$work/program-err" >&2; exit 1; }
     local size
     size=$(stat -c %s "$score")
-    xdotool mousemove --window "$window" 664 204 click 1
+    xdotool mousemove --window "$window" "${START[@]}" click 1
     # One player process for the whole trial; starting one per round would load the machine more
     # than the program does.
     local rounds=()

@@ -29,7 +29,7 @@ sleep 0.5
 import -window "$result" "$out/result-window.png"
 
 back_from_result
-click_at "$main" 664 396 # Erklärung
+click_at "$main" "${EXPLANATION[@]}"
 explanation=$(wait_window "Erklärung Zandel-Programm") || fail "the explanation window did not appear"
 sleep 0.5
 import -window "$explanation" "$out/explanation-window.png"

@@ -2,6 +2,7 @@
 # Each test runs in a fresh data folder and working directory, under the X display that
 # xvfb-run gives it, and stops whatever it started.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/buttons.sh"
 
 program=$1
 seed=$2
@@ -114,9 +115,5 @@ play_until_scored() {
 back_from_result() {
     local result
     result=$(wait_window "Ergebnis Zandel") || fail "the result window did not appear"
-    click_at "$result" 236 264
+    click_at "$result" "${BACK_FROM_RESULT[@]}"
 }
-
-# Centres of the main window's buttons.
-START=(664 204)
-QUIT=(664 300)

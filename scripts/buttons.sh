@@ -1,0 +1,6 @@
+# Centres of the buttons the scripts click, in pixels of their window's client area. Sourced by the
+# tests of the real program, the benchmark and the screenshot script.
+START=(664 204)
+QUIT=(664 300)
+EXPLANATION=(664 396)
+BACK_FROM_RESULT=(236 264)

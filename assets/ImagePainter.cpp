@@ -35,8 +35,7 @@ QImage arrow(qreal degrees)
     painter.translate(Side / 2.0, Side / 2.0);
     painter.rotate(degrees);
     // Tip at the top, a head of 150 x 85 pixels over a shaft 46 pixels wide; 180 pixels long in all.
-    const QPolygonF shape{{0, -90},  {75, -5}, {23, -5},  {23, 90},
-                          {-23, 90}, {-23, -5}, {-75, -5}};
+    const QPolygonF shape{{0, -90}, {75, -5}, {23, -5}, {23, 90}, {-23, 90}, {-23, -5}, {-75, -5}};
     painter.setPen(Qt::NoPen);
     painter.setBrush(ArrowColour);
     painter.drawPolygon(shape);
@@ -54,7 +53,8 @@ QImage icon(int side)
     painter.setPen(QPen(ArrowColour, 6));
     painter.setBrush(QColor(192, 192, 255));
     painter.drawRoundedRect(QRectF(8, 8, 240, 240), 40, 40);
-    const QPolygonF arrowShape{{128, 30}, {212, 122}, {154, 122}, {154, 226}, {102, 226}, {102, 122}, {44, 122}};
+    const QPolygonF arrowShape{{128, 30},  {212, 122}, {154, 122}, {154, 226},
+                               {102, 226}, {102, 122}, {44, 122}};
     painter.setPen(Qt::NoPen);
     painter.setBrush(ArrowColour);
     painter.drawPolygon(arrowShape);

@@ -9,7 +9,7 @@ runs=${1:-7}
 ((runs >= 5)) || runs=5
 ZANDEL_PACKAGES+=(dbus-bin)
 zandel_install_missing
-zandel_build
+zandel_build -DZANDEL_BENCHMARKS=ON
 echo "Machine: $(nproc) cores, $(awk '/^MemTotal:/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)," \
     "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(. /etc/os-release && echo "$PRETTY_NAME")"
 # A desktop has a session bus, which Qt asks about accessibility at start-up; without one, libdbus

@@ -7,6 +7,7 @@ ZANDEL_PACKAGES=(
     xvfb xauth xdotool                   # tests of the real program
     fonts-liberation                     # a face that stands in for Arial
     libx11-dev                           # the benchmark's map-wait
+    clang-format                         # the layout check
 )
 
 zandel_install_missing() {
@@ -28,7 +29,14 @@ zandel_install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Arguments: further CMake settings, e.g. -DZANDEL_BENCHMARKS=ON.
 zandel_build() {
-    cmake -S "$ZANDEL_ROOT" -B "$ZANDEL_ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$ZANDEL_ROOT" -B "$ZANDEL_ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$ZANDEL_ROOT/build"
+}
+
+# Fails when a C++ file is not laid out as .clang-format says.
+zandel_check_format() {
+    (cd "$ZANDEL_ROOT" && find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 clang-format --dry-run -Werror)
 }

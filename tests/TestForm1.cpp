@@ -74,7 +74,8 @@ private slots:
     void arialResolvesToAMetricCompatibleFace()
     {
         const QFontInfo info(QFont(QStringLiteral("Arial"), 12));
-        QVERIFY2(info.family() == QStringLiteral("Arial") || info.family() == QStringLiteral("Liberation Sans"),
+        QVERIFY2(info.family() == QStringLiteral("Arial") ||
+                     info.family() == QStringLiteral("Liberation Sans"),
                  qPrintable(info.family()));
     }
 
@@ -170,12 +171,14 @@ private slots:
         for (int row = 0; row < list->count(); ++row) {
             lines.append(list->item(row)->text());
         }
-        QCOMPARE(lines, QStringList({QStringLiteral(" "), QStringLiteral(" Erreichte Punktzahl:  400"),
-                                     QStringLiteral(" "), QStringLiteral(" Benötigte Zeit:       2 Sekunden")}));
+        QCOMPARE(lines,
+                 QStringList({QStringLiteral(" "), QStringLiteral(" Erreichte Punktzahl:  400"),
+                              QStringLiteral(" "), QStringLiteral(" Benötigte Zeit:       2 Sekunden")}));
         QVERIFY(TrialFolders::readAll(rig.folders.scoreFile()).endsWith("\r\n 400\r\n"));
         QVERIFY(rig.errors.isEmpty());
         // The eleventh arrow was replaced by the blank picture.
-        QCOMPARE(rig.log.entries.last(), QStringLiteral("image ") + rig.folders.application() + QStringLiteral("/leer.jpg"));
+        QCOMPARE(rig.log.entries.last(),
+                 QStringLiteral("image ") + rig.folders.application() + QStringLiteral("/leer.jpg"));
         QCOMPARE(rig.picture()->image().pixelColor(112, 112), QColor(Qt::white));
     }
 

@@ -42,7 +42,8 @@ private slots:
         QVERIFY(heading);
         QCOMPARE(heading->text(), QStringLiteral("Erklärung"));
         QCOMPARE(QAccessible::queryAccessibleInterface(heading)->text(QAccessible::Name), heading->text());
-        QCOMPARE(QAccessible::queryAccessibleInterface(back)->text(QAccessible::Name), QStringLiteral("Zurück"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(back)->text(QAccessible::Name),
+                 QStringLiteral("Zurück"));
         QCOMPARE(heading->geometry(), QRect(216, 32, 97, 33));
         QCOMPARE(heading->font().pointSizeF(), 15.75);
         QCOMPARE(heading->font().weight(), QFont::Normal);
@@ -57,14 +58,17 @@ private slots:
         QCOMPARE(text.back(), QLatin1Char('.'));
         QCOMPARE(text.count(QLatin1Char(' ')) - 81, 517); // the pieces themselves hold 81 spaces
         QVERIFY(!text.contains(QLatin1Char('\n')));
-        QVERIFY(text.startsWith(QStringLiteral("Ziel des Spieles ist es, mit Hilfe der Zandeltasten auf dem "
-                                               "Nummern- Block die Richtung der auftauchenden Zandele anzugeben.") +
-                                QString(22, QLatin1Char(' ')) + QStringLiteral("Starten Sie das Spiel durch Drücken")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("Ziel des Spieles ist es, mit Hilfe der Zandeltasten auf dem "
+                           "Nummern- Block die Richtung der auftauchenden Zandele anzugeben.") +
+            QString(22, QLatin1Char(' ')) + QStringLiteral("Starten Sie das Spiel durch Drücken")));
         QVERIFY(text.contains(QStringLiteral("Zandel zeigt nach oben:     Taste 8  =  Zandel oben") +
-                              QString(42, QLatin1Char(' ')) + QStringLiteral("Zandel zeigt nach rechts:   Taste 6")));
+                              QString(42, QLatin1Char(' ')) +
+                              QStringLiteral("Zandel zeigt nach rechts:   Taste 6")));
         QVERIFY(text.contains(QStringLiteral("Zandel zeigt nach unten:     Taste 2  = Zandel unten") +
                               QString(157, QLatin1Char(' ')) + QStringLiteral("Bei Fehlversuchen wartet")));
-        QVERIFY(text.endsWith(QStringLiteral("Nach 10 direkt aufeinanderfolgenden Zandelen endet der Versuch.")));
+        QVERIFY(
+            text.endsWith(QStringLiteral("Nach 10 direkt aufeinanderfolgenden Zandelen endet der Versuch.")));
         QVERIFY(text.toUtf8().contains("m\xC3\xB6glich"));
     }
 
@@ -90,7 +94,8 @@ private slots:
         rig.click("Command3");
         Form3 *explanation = rig.form1.explanationWindow();
         QVERIFY(QTest::qWaitForWindowActive(explanation));
-        QCOMPARE(QApplication::focusWidget(), explanation->findChild<QPushButton *>(QStringLiteral("Command1")));
+        QCOMPARE(QApplication::focusWidget(),
+                 explanation->findChild<QPushButton *>(QStringLiteral("Command1")));
         QVERIFY(rig.form1.trial().isRunning());
 
         QTest::mouseClick(explanation->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);

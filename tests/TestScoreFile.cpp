@@ -27,7 +27,8 @@ private slots:
         static const QRegularExpression record(QStringLiteral("^ [1-9]?[0-9]?[0-9]$"));
         const QList<QByteArray> lines = seed.chopped(1).split('\n');
         for (const QByteArray &line : lines) {
-            QVERIFY2(line.endsWith('\r') && record.match(QString::fromLatin1(line.chopped(1))).hasMatch(), line);
+            QVERIFY2(line.endsWith('\r') && record.match(QString::fromLatin1(line.chopped(1))).hasMatch(),
+                     line);
         }
     }
 
@@ -69,10 +70,12 @@ private slots:
         QTest::newRow("missing") << false << QByteArray() << Seed;
         QTest::newRow("empty") << true << QByteArray() << Seed;
         QTest::newRow("one record kept after the seed") << true << QByteArray(" 0\r\n") << Seed + " 0\r\n";
-        QTest::newRow("9 bytes kept after the seed") << true << QByteArray(" 1\r\n 12\r\n") << Seed + " 1\r\n 12\r\n";
-        QTest::newRow("10 bytes stay") << true << QByteArray(" 12\r\n 34\r\n") << QByteArray(" 12\r\n 34\r\n");
-        QTest::newRow("10 bytes of 1 and 3 digits stay") << true << QByteArray(" 1\r\n 123\r\n")
-                                                         << QByteArray(" 1\r\n 123\r\n");
+        QTest::newRow("9 bytes kept after the seed")
+            << true << QByteArray(" 1\r\n 12\r\n") << Seed + " 1\r\n 12\r\n";
+        QTest::newRow("10 bytes stay")
+            << true << QByteArray(" 12\r\n 34\r\n") << QByteArray(" 12\r\n 34\r\n");
+        QTest::newRow("10 bytes of 1 and 3 digits stay")
+            << true << QByteArray(" 1\r\n 123\r\n") << QByteArray(" 1\r\n 123\r\n");
     }
     void startUpCheck()
     {
@@ -116,7 +119,8 @@ private slots:
     {
         TrialRig rig;
         // A seed copy beside the executable does not count.
-        QVERIFY(QFile::rename(rig.folders.seedCopy(), rig.folders.application() + QStringLiteral("/ppunkte.txt")));
+        QVERIFY(QFile::rename(rig.folders.seedCopy(),
+                              rig.folders.application() + QStringLiteral("/ppunkte.txt")));
         QVERIFY_THROWS_EXCEPTION(PlatformError, rig.trial.load());
     }
 

@@ -17,9 +17,9 @@ private slots:
         TrialRig rig;
         rig.trial.load();
         QCOMPARE(rig.runtime.seedCount, 1);
-        QCOMPARE(rig.log.take(),
-                 QStringList({QStringLiteral("image ") + rig.folders.application() + QStringLiteral(R"(\leer.jpg)"),
-                              QStringLiteral("picture")}));
+        QCOMPARE(rig.log.take(), QStringList({QStringLiteral("image ") + rig.folders.application() +
+                                                  QStringLiteral(R"(\leer.jpg)"),
+                                              QStringLiteral("picture")}));
         QVERIFY(!rig.display.picture.isNull());
         QVERIFY(!rig.trial.isRunning());
         QVERIFY(!rig.trial.startzeit.has_value());
@@ -33,9 +33,10 @@ private slots:
         rig.runtime.feedSlots({1});
         rig.runtime.now = 5000;
         rig.trial.start();
-        QCOMPARE(rig.log.take(), QStringList({QStringLiteral("list clear"), QStringLiteral("pause 1000"),
-                                              QStringLiteral("image ") + rig.arrowPath(1), QStringLiteral("picture"),
-                                              QStringLiteral("start off"), QStringLiteral("clock")}));
+        QCOMPARE(rig.log.take(),
+                 QStringList({QStringLiteral("list clear"), QStringLiteral("pause 1000"),
+                              QStringLiteral("image ") + rig.arrowPath(1), QStringLiteral("picture"),
+                              QStringLiteral("start off"), QStringLiteral("clock")}));
         QCOMPARE(rig.trial.startzeit, 6000);
         QVERIFY(rig.trial.isRunning());
     }
@@ -47,7 +48,8 @@ private slots:
         rig.runtime.feedSlots({0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2});
         rig.trial.start();
         const int shown[] = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1};
-        const std::int16_t others[] = {65, 13, 32, 56, 54, 52, 50, 0, -1, std::numeric_limits<std::int16_t>::max()};
+        const std::int16_t others[] = {65, 13, 32, 56, 54,
+                                       52, 50, 0,  -1, std::numeric_limits<std::int16_t>::max()};
         for (int slot : shown) {
             rig.log.take();
             for (int wrong = 0; wrong < 4; ++wrong) {
@@ -66,8 +68,8 @@ private slots:
         QCOMPARE(rig.trial.gesamtzeit, 2000);
         QCOMPARE(rig.trial.punkte, 400);
         QCOMPARE(rig.display.resultLines,
-                 QStringList({QStringLiteral(" "), QStringLiteral(" Erreichte Punktzahl:  400"), QStringLiteral(" "),
-                              QStringLiteral(" Benötigte Zeit:       2 Sekunden")}));
+                 QStringList({QStringLiteral(" "), QStringLiteral(" Erreichte Punktzahl:  400"),
+                              QStringLiteral(" "), QStringLiteral(" Benötigte Zeit:       2 Sekunden")}));
         QCOMPARE(rig.display.resultWindowShown, 1);
         QVERIFY(rig.display.startEnabled);
         QVERIFY(TrialFolders::readAll(rig.folders.scoreFile()).endsWith("\r\n 400\r\n"));
@@ -96,13 +98,15 @@ private slots:
         }
         rig.log.take();
         rig.press(Trial::KeyUp);
-        const QString blank = QStringLiteral("image ") + rig.folders.application() + QStringLiteral("/leer.jpg");
-        QCOMPARE(rig.log.take(),
-                 QStringList({blank, QStringLiteral("picture"), QStringLiteral("pause 200"),
-                              QStringLiteral("image ") + rig.arrowPath(3), QStringLiteral("picture"),
-                              QStringLiteral("clock"), QStringLiteral("list add"), QStringLiteral("list add"),
-                              QStringLiteral("list add"), QStringLiteral("list add"), QStringLiteral("start on"),
-                              QStringLiteral("result shown"), blank, QStringLiteral("picture")}));
+        const QString blank =
+            QStringLiteral("image ") + rig.folders.application() + QStringLiteral("/leer.jpg");
+        QCOMPARE(
+            rig.log.take(),
+            QStringList({blank, QStringLiteral("picture"), QStringLiteral("pause 200"),
+                         QStringLiteral("image ") + rig.arrowPath(3), QStringLiteral("picture"),
+                         QStringLiteral("clock"), QStringLiteral("list add"), QStringLiteral("list add"),
+                         QStringLiteral("list add"), QStringLiteral("list add"), QStringLiteral("start on"),
+                         QStringLiteral("result shown"), blank, QStringLiteral("picture")}));
     }
 
     void scoreFromTime_data()
@@ -128,8 +132,10 @@ private slots:
         rig.playTrial(elapsed);
         QCOMPARE(rig.trial.gesamtzeit, elapsed);
         QCOMPARE(rig.trial.punkte, score);
-        QCOMPARE(rig.display.resultLines.at(1), QStringLiteral(" Erreichte Punktzahl: ") + NumberText::fromNumber(score));
-        QVERIFY(TrialFolders::readAll(rig.folders.scoreFile()).endsWith(NumberText::fromNumber(score).toUtf8() + "\r\n"));
+        QCOMPARE(rig.display.resultLines.at(1),
+                 QStringLiteral(" Erreichte Punktzahl: ") + NumberText::fromNumber(score));
+        QVERIFY(TrialFolders::readAll(rig.folders.scoreFile())
+                    .endsWith(NumberText::fromNumber(score).toUtf8() + "\r\n"));
     }
 
     void resultLinesByteForByte()
@@ -141,7 +147,8 @@ private slots:
         QCOMPARE(rig.display.resultLines.at(0).toUtf8(), QByteArray(" "));
         QCOMPARE(rig.display.resultLines.at(1).toUtf8(), QByteArray(" Erreichte Punktzahl:  383"));
         QCOMPARE(rig.display.resultLines.at(2).toUtf8(), QByteArray(" "));
-        QCOMPARE(rig.display.resultLines.at(3).toUtf8(), QByteArray(" Ben\xC3\xB6tigte Zeit:       2.345 Sekunden"));
+        QCOMPARE(rig.display.resultLines.at(3).toUtf8(),
+                 QByteArray(" Ben\xC3\xB6tigte Zeit:       2.345 Sekunden"));
     }
 
     void clockWrapKeepsTheTrueLength_data()

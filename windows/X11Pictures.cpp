@@ -1,5 +1,7 @@
 #include "X11Pictures.h"
 
+#ifdef ZANDEL_X11_PICTURES
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -191,3 +193,16 @@ std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
     m_slots.push_back({key, offset});
     return offset;
 }
+
+#else // built without the headers for X11 shared memory: Qt paints as usual
+
+std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *, const QSize &)
+{
+    return nullptr;
+}
+
+X11Pictures::~X11Pictures() = default;
+
+void X11Pictures::show(const QImage &, const QRect &) {}
+
+#endif

@@ -6,7 +6,7 @@ build=$3
 
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "install failed"
-for file in lib/zandel-programm/zandel-programm lib/zandel-programm/leer.jpg lib/zandel-programm/ppunkte.txt \
+for file in libexec/zandel-programm/zandel-programm libexec/zandel-programm/leer.jpg libexec/zandel-programm/ppunkte.txt \
     share/applications/zandel-programm.desktop share/icons/hicolor/scalable/apps/zandel-programm.svg \
     share/icons/hicolor/48x48/apps/zandel-programm.png; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"

@@ -28,7 +28,8 @@ void FakeRuntime::pause(int milliseconds)
     if (onPause) {
         onPause(milliseconds);
     }
-    now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(milliseconds));
+    now =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(milliseconds));
 }
 
 void FakeRuntime::seedRandom()

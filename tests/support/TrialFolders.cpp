@@ -9,8 +9,8 @@ TrialFolders::TrialFolders() : m_previousDirectory(QDir::currentPath())
     root.mkpath(QStringLiteral("app"));
     root.mkpath(QStringLiteral("drive"));
     root.mkpath(QStringLiteral("work"));
-    for (const char *image : {"leer.jpg", "Zandel_oben.jpg", "Zandel_rechts.jpg", "Zandel_unten.jpg",
-                              "Zandel_links.jpg"}) {
+    for (const char *image :
+         {"leer.jpg", "Zandel_oben.jpg", "Zandel_rechts.jpg", "Zandel_unten.jpg", "Zandel_links.jpg"}) {
         QFile::copy(QStringLiteral(ZANDEL_ASSET_DIR "/") + QLatin1String(image),
                     application() + QLatin1Char('/') + QLatin1String(image));
     }

@@ -2,7 +2,8 @@
 
 namespace {
 
-const char *const ArrowFiles[] = {"/Zandel_oben.jpg", "/Zandel_rechts.jpg", "/Zandel_unten.jpg", "/Zandel_links.jpg"};
+const char *const ArrowFiles[] = {"/Zandel_oben.jpg", "/Zandel_rechts.jpg", "/Zandel_unten.jpg",
+                                  "/Zandel_links.jpg"};
 
 } // namespace
 
@@ -28,8 +29,9 @@ void TrialRig::playTrial(std::int64_t elapsed)
     for (int hit = 0; hit < Trial::HitsPerTrial; ++hit) {
         if (hit == Trial::HitsPerTrial - 1) {
             // The tenth hit's own pause still runs before the clock is read.
-            runtime.now = static_cast<std::int32_t>(static_cast<std::uint32_t>(startedAt) +
-                                                    static_cast<std::uint32_t>(elapsed - Trial::PauseBetweenArrows));
+            runtime.now =
+                static_cast<std::int32_t>(static_cast<std::uint32_t>(startedAt) +
+                                          static_cast<std::uint32_t>(elapsed - Trial::PauseBetweenArrows));
         }
         press(keyFor(arrows[hit]));
     }

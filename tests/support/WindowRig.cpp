@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QTest>
 
-
 WindowRig::WindowRig()
 {
     form1.show();

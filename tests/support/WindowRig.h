@@ -5,11 +5,10 @@
 
 #include "CallLog.h"
 #include "FakeRuntime.h"
-#include "PictureBox.h"
 #include "Form1.h"
+#include "PictureBox.h"
 #include "PlatformError.h"
 #include "TrialFolders.h"
-
 
 // The main window on the runtime double, shown and active; errors are recorded instead of shown.
 struct WindowRig
@@ -24,7 +23,10 @@ struct WindowRig
 
     void activateMainWindow();
     PictureBox *picture() const;
-    QPushButton *button(const char *name) const { return form1.findChild<QPushButton *>(QLatin1String(name)); }
+    QPushButton *button(const char *name) const
+    {
+        return form1.findChild<QPushButton *>(QLatin1String(name));
+    }
     void click(const char *name) const;
     // Presses a key where the keyboard focus is, as a person would.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -41,7 +41,24 @@ cd "$build" # the seed copy lies here
 # 1. The trial in process, answered the moment each arrow shows.
 "$build/bench/bench-trial-overhead" "$runs" 2>/dev/null >"$work/overhead"
 
-# 2 and 4. The program fed by a calm player: one round of the four arrow keys every 0.1 s, so a
+# 2 and 4. Start-up until the window is mapped, and a minimal Qt window as the baseline, measured
+# before anything has started an accessibility bus. The score file is seeded by a first start that
+# is not counted: the usual start finds it in place.
+export XDG_DATA_HOME=$work/start
+"$build/bench/map-wait" "Zandel-Programm" "$build/zandel-programm" >/dev/null
+program_starts=() baseline_starts=() baseline_peaks=()
+for run in $(seq "$runs"); do
+    program_starts+=("$("$build/bench/map-wait" "Zandel-Programm" "$build/zandel-programm")")
+    baseline_starts+=("$("$build/bench/map-wait" "Minimal" "$build/bench/bench-minimal-window")")
+    "$build/bench/bench-minimal-window" &
+    pid=$!
+    wait_window "Minimal" >/dev/null
+    sleep 0.5
+    baseline_peaks+=("$(peak_kib "$pid")")
+    stop "$pid"
+done
+
+# 3 and 4. The program fed by a calm player: one round of the four arrow keys every 0.1 s, so a
 # right key waits for every arrow (each comes at least 200 ms after the last) without the player
 # loading the machine. Its scores, its time beyond the pauses, and its peak memory; then the same
 # with the accessibility bridge on, as with a screen reader running.
@@ -78,22 +95,6 @@ for run in $(seq "$runs"); do
     scores+=("$last_score") beyond+=("$last_beyond") program_peaks+=("$last_peak")
     play "$work/data-a11y-$run" "$work/e2e-a11y-$run" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     beyond_a11y+=("$last_beyond")
-done
-
-# 3 and 4. Start-up until the window is mapped, and a minimal Qt window as the baseline. The score
-# file is seeded by a first start that is not counted: the usual start finds it in place.
-export XDG_DATA_HOME=$work/start
-"$build/bench/map-wait" "Zandel-Programm" "$build/zandel-programm" >/dev/null
-program_starts=() baseline_starts=() baseline_peaks=()
-for run in $(seq "$runs"); do
-    program_starts+=("$("$build/bench/map-wait" "Zandel-Programm" "$build/zandel-programm")")
-    baseline_starts+=("$("$build/bench/map-wait" "Minimal" "$build/bench/bench-minimal-window")")
-    "$build/bench/bench-minimal-window" &
-    pid=$!
-    wait_window "Minimal" >/dev/null
-    sleep 0.5
-    baseline_peaks+=("$(peak_kib "$pid")")
-    stop "$pid"
 done
 
 value() { awk -F'\t' -v key="$1" '$1 == key { print $2 }' "$work/overhead"; }

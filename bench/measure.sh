@@ -110,7 +110,7 @@ echo "|---|---|---|"
 echo "| trial overhead per trial (gesamtzeit - 2000 ms, finer clock), in process | $(value 'trial overhead per trial (ms)') ms | at most 4 ms |"
 echo "| trial overhead per hit | $(value 'trial overhead per hit (ms)') ms | |"
 while IFS=$'\t' read -r step amount; do
-    echo "| - ${step# } | $amount | |"
+    echo "| - ${step#  } | $amount | |"
 done < <(grep '^  ' "$work/overhead")
 echo "| end-to-end scores (calm xdotool player) | ${scores[*]} | 400 |"
 echo "| end-to-end time beyond the pauses | ${beyond[*]} ms (median $(printf '%s\n' "${beyond[@]}" | median)) | |"

@@ -54,6 +54,8 @@ int main(int argc, char *argv[])
     }
     heldMessages.clear();
 
+    // A Wayland compositor matches the windows to the desktop entry, and so to its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zandel-programm"));
     // The program ends by Quit, the main window's close box, or an error; never by hiding a window.
     QApplication::setQuitOnLastWindowClosed(false);
     try {

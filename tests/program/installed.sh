@@ -8,7 +8,7 @@ prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "install failed"
 for file in libexec/zandel-programm/zandel-programm libexec/zandel-programm/leer.jpg libexec/zandel-programm/ppunkte.txt \
     share/applications/zandel-programm.desktop share/icons/hicolor/scalable/apps/zandel-programm.svg \
-    share/icons/hicolor/48x48/apps/zandel-programm.png; do
+    share/icons/hicolor/48x48/apps/zandel-programm.png share/man/man6/zandel-programm.6; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"
 done
 grep -qx 'Categories=Education;' "$prefix/share/applications/zandel-programm.desktop" || fail "no category"

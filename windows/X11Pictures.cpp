@@ -168,11 +168,9 @@ void X11Pictures::show(const QImage &picture, const QRect &area)
 // Where the shown part of the picture lies in the shared memory, written there on first use.
 std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
 {
-    // A picture's key changes with its pixels, and the slot holds only the part first shown.
-    const qint64 key = picture.cacheKey() ^ (static_cast<qint64>(shown.width()) << 48) ^
-                       (static_cast<qint64>(shown.height()) << 32);
-    const auto found =
-        std::find_if(m_slots.begin(), m_slots.end(), [key](const Slot &slot) { return slot.key == key; });
+    const qint64 key = picture.cacheKey();
+    const auto found = std::find_if(m_slots.begin(), m_slots.end(),
+                                    [&](const Slot &slot) { return slot.key == key && slot.size == shown; });
     if (found != m_slots.end()) {
         std::rotate(found, found + 1, m_slots.end());
         return m_slots.back().offset;
@@ -190,7 +188,7 @@ std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
         std::memcpy(m_memory + offset + static_cast<std::size_t>(row) * rowBytes, pixels.constScanLine(row),
                     rowBytes);
     }
-    m_slots.push_back({key, offset});
+    m_slots.push_back({key, shown, offset});
     return offset;
 }
 

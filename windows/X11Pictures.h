@@ -30,9 +30,11 @@ public:
     void show(const QImage &picture, const QRect &area);
 
 private:
+    // A picture's key changes with its pixels; a slot holds the part of it that was shown.
     struct Slot
     {
         qint64 key;
+        QSize size;
         std::size_t offset;
     };
 

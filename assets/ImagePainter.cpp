@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the picture box images (a blank picture and a dark arrow for each direction, all white
 // pictures sized to fit inside the 233-pixel picture box with its sunken border) and the
 // application icon at each size; the icon follows desktop/icons/zandel-programm.svg.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it is, with one addition for the benchmark: at the end of each trial it prints
 // the trial's time beyond its ten pauses in microseconds, read from a finer clock at the same
 // moments as the trial's own clock readings.

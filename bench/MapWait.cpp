@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and prints the milliseconds until the X server maps its window with the given
 // title, then ends the program. The X display is watched before the program starts, so no map is
 // missed and no polling delay is counted. Exits with status 1 when the program ends first or no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for start-up time and memory: the smallest Qt Widgets program that shows a window.
 
 #include <QApplication>

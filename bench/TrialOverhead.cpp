@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures what the program adds to a trial: the real trial and windows, the real clock and
 // pauses, answered by a player that presses the right key the moment each arrow is shown. Prints
 // medians over the trials: the trial's time beyond its ten pauses, taken with a clock finer than the

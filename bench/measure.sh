@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside an X display (scripts/bench.sh starts one, with -noreset so that the server does
 # not restart between programs) and prints the benchmark table.
 # Arguments: the build folder, the number of runs of each measure (at least 5).

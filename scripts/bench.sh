@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and prints the benchmark table (not a test).
 # Optional argument: runs of each measure, at least 5 (default 7).
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Centres of the buttons the scripts click, in pixels of their window's client area. Sourced by the
 # tests of the real program, the benchmark and the screenshot script.
 START=(664 204)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs what is missing and builds into build/.
 # Sourced, not run; expects ZANDEL_ROOT to be the project's folder.
 
@@ -8,6 +10,7 @@ ZANDEL_PACKAGES=(
     fonts-liberation                     # a face that stands in for Arial
     libx11-dev                           # the benchmark's map-wait
     clang-format                         # the layout check
+    reuse                                # the licence check
 )
 
 zandel_install_missing() {
@@ -39,4 +42,9 @@ zandel_build() {
 zandel_check_format() {
     (cd "$ZANDEL_ROOT" && find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
         xargs -0 clang-format --dry-run -Werror)
+}
+
+# Fails when a file carries no licence and copyright, in its header or in .reuse/dep5.
+zandel_check_licences() {
+    (cd "$ZANDEL_ROOT" && reuse lint --quiet) || { (cd "$ZANDEL_ROOT" && reuse lint | tail -n 20); return 1; }
 }

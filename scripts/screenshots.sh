@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the three windows under a virtual X display.
 # Builds first; needs ImageMagick's import, which it installs when missing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test.
 set -euo pipefail
 ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -6,6 +8,7 @@ source "$ZANDEL_ROOT/scripts/common.sh"
 
 zandel_install_missing
 zandel_check_format
+zandel_check_licences
 zandel_build -DBUILD_TESTING=ON
 cd "$ZANDEL_ROOT/build"
 ctest --output-on-failure

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests of the real program. Arguments: the program, the seed copy.
 # Each test runs in a fresh data folder and working directory, under the X display that
 # xvfb-run gives it, and stops whatever it started.

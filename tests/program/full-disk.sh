@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # When seeding the score file fails half-way, as on a full disk, the old score file stays as it was,
 # nothing is left beside it, and the program reports the error and ends with status 1.
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program, started through its launcher from another working directory, finds its
 # images and seed copy and plays a trial; the desktop entry and icons are in place.
 source "$(dirname "$0")/common.sh"

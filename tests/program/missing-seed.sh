@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without the seed copy in the working directory, start-up reports the missing file on standard
 # error and in a message box, and the program ends with status 1.
 source "$(dirname "$0")/common.sh"

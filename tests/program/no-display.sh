@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display, or with one that cannot be reached, the program says so in one German line and
 # ends with status 1, touching no file.
 source "$(dirname "$0")/common.sh"

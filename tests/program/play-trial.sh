@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole trial with real key presses: the score line lands in the score file and the result
 # window shows; Back returns to the main window and Quit ends the program.
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quit while a trial runs ends the program at once and writes no score line: after Quit come more
 # than enough keys to finish the trial, which a program that ignored Quit would score.
 source "$(dirname "$0")/common.sh"

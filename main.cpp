@@ -44,10 +44,26 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     heldMessages.append({type, context.file, context.line, context.function, context.category, text});
 }
 
+// On a Wayland desktop with XWayland the program takes X11, where its pictures take the measured
+// path and the server shows the blank while the trial pauses; natively on Wayland it runs when there
+// is no X display, or when the person asks for it. A choice of the person's own stands.
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        return;
+    }
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    } else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    choosePlatform();
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "DisplayPath.h"
 #include "VirtualKey.h"
-#include "X11Pictures.h"
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
@@ -34,27 +34,29 @@ void PictureBox::setImage(const QImage &image)
         update(contentsRect()); // painted when it shows
         return;
     }
-    if (!m_x11Checked) {
-        m_x11Checked = true;
-        m_x11 = X11Pictures::create(this, contentsRect().size());
+    if (!m_pathChecked) {
+        m_pathChecked = true;
+        m_path = DisplayPath::create(this, contentsRect().size());
     }
     const QRect area(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
     QBackingStore *store = backingStore();
-    if (!m_x11 || !store || !QRect(QPoint(), store->size()).contains(area)) {
-        // Paints at once: the trial pauses right after, and the person must see the blank picture
-        // between two arrows, and each arrow when the clock starts. The border stays as it is.
-        repaint(contentsRect());
+    if (m_path && store && QRect(QPoint(), store->size()).contains(area) && m_path->show(m_image, area)) {
+        // While the server copies, the window's own copy gets the picture too, for when the window
+        // is uncovered or repainted.
+        store->beginPaint(area);
+        {
+            QPainter painter(store->paintDevice());
+            paintPicture(painter, area);
+        }
+        store->endPaint();
         return;
     }
-    m_x11->show(m_image, area);
-    // While the server copies, the window's own copy gets the picture too, for when the window is
-    // uncovered or repainted.
-    store->beginPaint(area);
-    {
-        QPainter painter(store->paintDevice());
-        paintPicture(painter, area);
+    // Paints at once: the trial pauses right after, and the person must see the blank picture
+    // between two arrows, and each arrow when the clock starts. The border stays as it is.
+    repaint(contentsRect());
+    if (m_path) {
+        m_path->send();
     }
-    store->endPaint();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -9,7 +9,7 @@
 #include <QFrame>
 #include <QImage>
 
-class X11Pictures;
+class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
 // corner, clipped, and hands each key press on to the trial as a virtual key code.
@@ -40,6 +40,6 @@ private:
     void paintPicture(QPainter &painter, const QRect &area) const;
 
     QImage m_image;
-    std::unique_ptr<X11Pictures> m_x11;
-    bool m_x11Checked = false;
+    std::unique_ptr<DisplayPath> m_path;
+    bool m_pathChecked = false;
 };

@@ -145,7 +145,7 @@ X11Pictures::~X11Pictures()
     ::munmap(m_memory, Slots * slotBytes(m_largest));
 }
 
-void X11Pictures::show(const QImage &picture, const QRect &area)
+bool X11Pictures::show(const QImage &picture, const QRect &area)
 {
     const QRect shown = QRect(area.topLeft(), picture.size()) & area & QRect(area.topLeft(), m_largest);
     if (!shown.isEmpty()) {
@@ -166,6 +166,7 @@ void X11Pictures::show(const QImage &picture, const QRect &area)
         }
     }
     xcb_flush(m_connection);
+    return true;
 }
 
 // Where the shown part of the picture lies in the shared memory, written there on first use.
@@ -204,6 +205,9 @@ std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *, const QSize &)
 
 X11Pictures::~X11Pictures() = default;
 
-void X11Pictures::show(const QImage &, const QRect &) {}
+bool X11Pictures::show(const QImage &, const QRect &)
+{
+    return false;
+}
 
 #endif

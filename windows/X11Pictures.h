@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QRect>
 
+#include "DisplayPath.h"
+
 struct xcb_connection_t;
 class QWidget;
 
@@ -17,20 +19,20 @@ class QWidget;
 // round trip for the server to finish reading its shared memory before it paints the same area
 // again; here each picture gets memory of its own that is written once and read by the server
 // whenever the picture is shown.
-class X11Pictures
+class X11Pictures : public DisplayPath
 {
 public:
     // Null unless the widget's window is on X11 with shared memory, unscaled, in 32-bit pixels laid
     // out as QImage::Format_RGB32. Pictures are shown in areas of at most largest.
     static std::unique_ptr<X11Pictures> create(QWidget *widget, const QSize &largest);
-    ~X11Pictures();
+    ~X11Pictures() override;
 
     X11Pictures(const X11Pictures &) = delete;
     X11Pictures &operator=(const X11Pictures &) = delete;
 
-    // Shows the picture (Format_RGB32) at the top-left corner of area, given in the window's pixels,
-    // fills the rest of area in white, and sends the requests at once.
-    void show(const QImage &picture, const QRect &area);
+    bool show(const QImage &picture, const QRect &area) override;
+    // Every picture is sent as it is shown.
+    void send() override {}
 
 private:
     // A picture's key changes with its pixels; a slot holds the part of it that was shown.

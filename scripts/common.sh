@@ -11,6 +11,9 @@ ZANDEL_PACKAGES=(
     libx11-dev                           # the benchmark's map-wait
     clang-format                         # the layout check
     reuse                                # the licence check
+    dpkg-dev debhelper fakeroot lintian  # the Debian package
+    qt6-base-private-dev libwayland-dev pkgconf  # the picture box on Wayland
+    weston qt6-wayland                   # the Wayland test
 )
 
 zandel_install_missing() {
@@ -23,13 +26,18 @@ zandel_install_missing() {
     if ((${#missing[@]} == 0)); then
         return 0
     fi
-    local sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    zandel_as_root apt-get update
+    zandel_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Runs a command as root, through sudo where this is not root already.
+zandel_as_root() {
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo "$@"
+    else
+        "$@"
+    fi
 }
 
 # Arguments: further CMake settings, e.g. -DZANDEL_BENCHMARKS=ON.

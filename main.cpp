@@ -52,9 +52,11 @@ void choosePlatform()
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         return;
     }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (x11 && wayland) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-    } else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    } else if (wayland) {
         qputenv("QT_QPA_PLATFORM", "wayland");
     }
 }

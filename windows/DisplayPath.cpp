@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-#include "WaylandFlush.h"
+#include "WaylandPictures.h"
 #include "X11Pictures.h"
 
 std::unique_ptr<DisplayPath> DisplayPath::create(QWidget *widget, const QSize &largest)
@@ -15,7 +15,7 @@ std::unique_ptr<DisplayPath> DisplayPath::create(QWidget *widget, const QSize &l
         return X11Pictures::create(widget, largest);
     }
     if (platform.startsWith(QLatin1String("wayland"))) {
-        return WaylandFlush::create();
+        return WaylandPictures::create(widget);
     }
     return nullptr;
 }

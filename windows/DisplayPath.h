@@ -25,4 +25,7 @@ public:
     virtual bool show(const QImage &picture, const QRect &area) = 0;
     // Sends what Qt has just painted to the display server.
     virtual void send() = 0;
+    // Whether shown pictures lie in a surface of their own above the widget, so that the window's
+    // own copy, which Qt shows when the window is uncovered, need not hold them.
+    virtual bool coversWidget() const = 0;
 };

@@ -34,21 +34,19 @@ void PictureBox::setImage(const QImage &image)
         update(contentsRect()); // painted when it shows
         return;
     }
-    if (!m_pathChecked) {
-        m_pathChecked = true;
-        m_path = DisplayPath::create(this, contentsRect().size());
-    }
     const QRect area(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
     QBackingStore *store = backingStore();
     if (m_path && store && QRect(QPoint(), store->size()).contains(area) && m_path->show(m_image, area)) {
-        // While the server copies, the window's own copy gets the picture too, for when the window
-        // is uncovered or repainted.
-        store->beginPaint(area);
-        {
-            QPainter painter(store->paintDevice());
-            paintPicture(painter, area);
+        if (!m_path->coversWidget()) {
+            // While the server copies, the window's own copy gets the picture too, for when the
+            // window is uncovered or repainted.
+            store->beginPaint(area);
+            {
+                QPainter painter(store->paintDevice());
+                paintPicture(painter, area);
+            }
+            store->endPaint();
         }
-        store->endPaint();
         return;
     }
     // Paints at once: the trial pauses right after, and the person must see the blank picture
@@ -56,6 +54,16 @@ void PictureBox::setImage(const QImage &image)
     repaint(contentsRect());
     if (m_path) {
         m_path->send();
+    }
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    // Made when the window first shows, so that no trial waits for it.
+    if (!m_pathChecked) {
+        m_pathChecked = true;
+        m_path = DisplayPath::create(this, contentsRect().size());
     }
 }
 

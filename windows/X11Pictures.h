@@ -33,6 +33,7 @@ public:
     bool show(const QImage &picture, const QRect &area) override;
     // Every picture is sent as it is shown.
     void send() override {}
+    bool coversWidget() const override { return false; }
 
 private:
     // A picture's key changes with its pixels; a slot holds the part of it that was shown.

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <memory>
+
+#include <QPointer>
+#include <QWindow>
+
+#include "DisplayPath.h"
+
+class QBackingStore;
+class QWidget;
+struct wl_display;
+
+// Shows pictures on Wayland in a surface of their own above the picture box, and sends each to the
+// compositor at once. Qt commits a painted picture right away but sends its requests only when the
+// event loop next runs, after the trial's pause; and painting the main window copies all of it
+// into a fresh buffer, since the compositor still holds the one shown.
+class WaylandPictures : public DisplayPath
+{
+public:
+    // Null unless the widget's window is on Wayland and the program was built with Qt's private
+    // headers.
+    static std::unique_ptr<WaylandPictures> create(QWidget *widget);
+    ~WaylandPictures() override;
+
+    bool show(const QImage &picture, const QRect &area) override;
+    void send() override;
+    bool coversWidget() const override { return true; }
+
+private:
+    WaylandPictures(wl_display *display, QWindow *window);
+
+    wl_display *m_display;
+    // A child window, which Qt makes a subsurface of the main window's that updates on its own.
+    // The main window owns it; it may go first.
+    QPointer<QWindow> m_surface;
+    std::unique_ptr<QBackingStore> m_store;
+};

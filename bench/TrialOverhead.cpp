@@ -41,6 +41,7 @@ class WatchedRuntime : public SystemRuntime
 public:
     using SystemRuntime::SystemRuntime;
 
+    bool realtime = true;
     std::vector<double> clockReads;
     double pauseBegin = 0, pauseEnd = 0, loadBegin = 0, loadEnd = 0;
     std::map<std::string, std::vector<double>> steps;
@@ -62,6 +63,13 @@ public:
         pauseEnd = now();
         if (milliseconds == Trial::PauseBetweenArrows) {
             steps["pause overrun"].push_back(pauseEnd - pauseBegin - milliseconds * 1000.0);
+        }
+    }
+
+    void setTrialPriority(bool raised) override
+    {
+        if (realtime) {
+            SystemRuntime::setTrialPriority(raised);
         }
     }
 
@@ -148,6 +156,7 @@ int main(int argc, char *argv[])
     QDir::setCurrent(buildFolder);
     QTemporaryDir drive;
     WatchedRuntime runtime(buildFolder, drive.path());
+    runtime.realtime = !app.arguments().contains(QStringLiteral("--no-realtime"));
     Form1 form1(runtime, [](const PlatformError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
     });

@@ -6,3 +6,5 @@ START=(664 204)
 QUIT=(664 300)
 EXPLANATION=(664 396)
 BACK_FROM_RESULT=(236 264)
+# The picture box's picture area in the main window's client area: left, top, width, height.
+PICTURE_AREA=(304 184 233 233)

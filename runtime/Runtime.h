@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+class PauseCompanion;
 
 // The platform services the trial reaches: clock, pauses, random numbers, images and files.
 // Paths are given in the program's own drive-letter syntax (see PathResolver); files must be
@@ -22,8 +25,17 @@ public:
 
     // Milliseconds since the system started, as a 32-bit value that wraps.
     virtual std::int32_t tickCount() = 0;
-    // Blocks the calling thread for the whole time.
+    // Blocks the calling thread for the whole time. Inside it, the pictures expected next are read
+    // ahead (a long pause decodes them too) and the companion makes ready to show them; errors
+    // there are ignored, since each load reads its file anew and fails as it would have.
     virtual void pause(int milliseconds) = 0;
+    // The pictures the steps after a pause may load.
+    virtual void expectImages(const QStringList &paths) = 0;
+    // Told of each pause; null for none. Not owned.
+    virtual void setPauseCompanion(PauseCompanion *companion) = 0;
+    // A low real-time priority for the calling thread while a trial runs, where the system allows
+    // it; silently nothing where it does not.
+    virtual void setTrialPriority(bool raised) = 0;
 
     virtual void seedRandom() = 0;
     // Uniform in [0, 1), never 1.

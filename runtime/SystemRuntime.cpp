@@ -12,6 +12,7 @@
 #include <QTime>
 
 #include "FileAccess.h"
+#include "PauseCompanion.h"
 #include "PlatformError.h"
 
 namespace {
@@ -19,6 +20,13 @@ namespace {
 // The seed copy is a few records; anything near this size is not one.
 constexpr qint64 ReadLimit = 1 << 20;
 constexpr qint64 ImageLimit = 64 << 20;
+// A pause at least this long (Start's) decodes the expected pictures ahead.
+constexpr int DecodeAheadFrom = 1000;
+// The last part of a pause is waited out awake; a thread woken from a sleep starts late.
+constexpr std::chrono::microseconds AwakeAtEnd(1500);
+// A display server asleep for a whole pause is slow to take the next picture; a request this long
+// before the end wakes it in time, one much earlier lets it fall asleep again.
+constexpr std::chrono::microseconds WakeBeforeEnd(300);
 
 } // namespace
 
@@ -67,13 +75,66 @@ std::int32_t SystemRuntime::tickCount()
 
 void SystemRuntime::pause(int milliseconds)
 {
-    // The time right after a pause is measured, and a thread woken from a sleep starts late: sleep
-    // through most of the pause (sleep_until resumes after a signal), then wait out the rest awake.
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-    std::this_thread::sleep_until(end - std::chrono::microseconds(1500));
+    // Decoding takes milliseconds, so it is done first; reading ahead and making ready are done
+    // awake near the end, so that what the next step touches is still warm then.
+    if (milliseconds >= DecodeAheadFrom) {
+        readAhead(true, end - AwakeAtEnd);
+    }
+    // sleep_until resumes after a signal.
+    std::this_thread::sleep_until(end - AwakeAtEnd);
+    const QList<QImage> upcoming = readAhead(false, end - WakeBeforeEnd);
+    if (m_companion) {
+        m_companion->prepare(upcoming);
+        while (Clock::now() < end - WakeBeforeEnd) {
+        }
+        m_companion->wake();
+    }
     while (Clock::now() < end) {
     }
+}
+
+void SystemRuntime::expectImages(const QStringList &paths)
+{
+    m_expected = paths;
+}
+
+void SystemRuntime::setPauseCompanion(PauseCompanion *companion)
+{
+    m_companion = companion;
+}
+
+void SystemRuntime::setTrialPriority(bool raised)
+{
+    if (raised) {
+        m_priority.raise();
+    } else {
+        m_priority.restore();
+    }
+}
+
+QList<QImage> SystemRuntime::readAhead(bool decode, std::chrono::steady_clock::time_point deadline) noexcept
+{
+    QList<QImage> pictures;
+    for (const QString &path : std::as_const(m_expected)) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+        try {
+            const QString native = m_paths.resolve(path);
+            const QByteArray bytes = FileAccess::read(native, ImageLimit);
+            const auto last = m_lastDecoded.constFind(native);
+            if (last != m_lastDecoded.cend() && last->bytes == bytes) {
+                pictures.append(last->image);
+            } else if (decode) {
+                pictures.append(decoded(native, bytes));
+            }
+        } catch (...) {
+            // The load at the assignment reads the file again and reports what is wrong.
+        }
+    }
+    return pictures;
 }
 
 void SystemRuntime::seedRandom()
@@ -95,12 +156,18 @@ QImage SystemRuntime::loadImage(const QString &path)
     // decoding is skipped when the bytes are the very ones last decoded from this path: the same
     // input gives the same picture.
     const QByteArray bytes = FileAccess::read(native, ImageLimit);
+    return decoded(native, bytes);
+}
+
+const QImage &SystemRuntime::decoded(const QString &native, const QByteArray &bytes)
+{
     Decoded &last = m_lastDecoded[native];
     if (last.bytes.isNull() || last.bytes != bytes) {
         last = Decoded();
         // JPEG is tried first; other formats are still recognised by their content.
         QImage image = QImage::fromData(bytes, "JPEG");
         if (image.isNull()) {
+            m_lastDecoded.remove(native);
             throw PlatformError(PlatformError::Kind::InvalidPicture, native);
         }
         // The format the windows paint in, so that showing the picture converts nothing.

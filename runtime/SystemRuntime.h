@@ -3,10 +3,13 @@
 
 #pragma once
 
+#include <chrono>
+
 #include <QHash>
 #include <QRandomGenerator>
 
 #include "PathResolver.h"
+#include "RealtimePriority.h"
 #include "Runtime.h"
 
 // The services on this machine. The drive "C:" is a fixed per-user folder; its "Programme" folder
@@ -26,6 +29,9 @@ public:
     QString applicationFolder() const override;
     std::int32_t tickCount() override;
     void pause(int milliseconds) override;
+    void expectImages(const QStringList &paths) override;
+    void setPauseCompanion(PauseCompanion *companion) override;
+    void setTrialPriority(bool raised) override;
     void seedRandom() override;
     float nextRandom() override;
     QImage loadImage(const QString &path) override;
@@ -35,6 +41,13 @@ public:
     void replaceFile(const QString &path, const QByteArray &content) override;
 
 private:
+    // Reads the expected pictures' files, decodes those that changed when decode is set, and
+    // returns the pictures whose files hold what was last decoded. Starts no file after the
+    // deadline; never throws.
+    QList<QImage> readAhead(bool decode, std::chrono::steady_clock::time_point deadline) noexcept;
+    // The picture for these bytes of the file, decoded only when they differ from the last ones.
+    const QImage &decoded(const QString &native, const QByteArray &bytes);
+
     struct Decoded
     {
         QByteArray bytes;
@@ -46,4 +59,7 @@ private:
     QRandomGenerator m_random;
     // Per path, the bytes last decoded and their picture.
     QHash<QString, Decoded> m_lastDecoded;
+    QStringList m_expected;
+    PauseCompanion *m_companion = nullptr;
+    RealtimePriority m_priority;
 };

@@ -48,10 +48,13 @@ void Trial::load()
     bilder[1] = folder + QStringLiteral("/Zandel_rechts.jpg");
     bilder[2] = folder + QStringLiteral("/Zandel_unten.jpg");
     bilder[3] = folder + QStringLiteral("/Zandel_links.jpg");
+    // Every pause comes before an arrow's load.
+    m_runtime.expectImages({bilder[0], bilder[1], bilder[2], bilder[3]});
 }
 
 void Trial::start()
 {
+    m_runtime.setTrialPriority(true);
     m_display.clearResultList();
     m_runtime.pause(PauseBeforeFirstArrow);
     drawArrow();
@@ -121,6 +124,7 @@ void Trial::showBlank(const QString &literal)
 void Trial::finish()
 {
     endzeit = m_runtime.tickCount();
+    m_runtime.setTrialPriority(false);
     // Modular difference: a trial across the point where the 32-bit clock wraps keeps its true length.
     gesamtzeit = static_cast<std::uint32_t>(*endzeit) - static_cast<std::uint32_t>(startzeit.value_or(0));
     sekunden = static_cast<double>(*gesamtzeit) / 1000.0;

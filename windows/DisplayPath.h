@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include <QList>
+
 class QImage;
 class QRect;
 class QSize;
@@ -28,4 +30,10 @@ public:
     // Whether shown pictures lie in a surface of their own above the widget, so that the window's
     // own copy, which Qt shows when the window is uncovered, need not hold them.
     virtual bool coversWidget() const = 0;
+
+    // Inside a trial's pause: makes these pictures quick to show.
+    virtual void prepare(const QList<QImage> &pictures) = 0;
+    // Shortly before a pause ends: wakes the display server, so that the next picture finds it
+    // awake.
+    virtual void wake() = 0;
 };

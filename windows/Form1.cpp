@@ -12,6 +12,7 @@
 #include "Form3.h"
 #include "PictureBox.h"
 #include "PlatformError.h"
+#include "Runtime.h"
 #include "WindowLook.h"
 
 using WindowLook::twipsRect;
@@ -31,7 +32,7 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
                                         twipsRect(8760, 4200, 2415, 615), Qt::ClickFocus)),
       m_command3(WindowLook::makeButton(this, "Command3", QStringLiteral("Erklärung"),
                                         twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
-      m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
+      m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)), m_runtime(runtime),
       m_trial(runtime, *this), m_onError(std::move(onError))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -56,10 +57,14 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 
+    m_runtime.setPauseCompanion(m_picture1);
     m_trial.load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    m_runtime.setPauseCompanion(nullptr);
+}
 
 void Form1::closeEvent(QCloseEvent *event)
 {
@@ -118,6 +123,11 @@ void Form1::setStartEnabled(bool enabled)
 {
     // Disabling the focused Start button passes the focus to the next tab stop, the picture box.
     m_command1->setEnabled(enabled);
+    if (!enabled) {
+        // Drawn and sent now, as part of disabling it: left to the event loop, the paint and its
+        // wait for the display server would come after the trial's clock has started.
+        m_command1->repaint();
+    }
 }
 
 void Form1::clearResultList()

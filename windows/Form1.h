@@ -65,6 +65,7 @@ private:
     QLabel *m_label1;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<Form3> m_form3;
+    Runtime &m_runtime;
     Trial m_trial;
     ErrorHandler m_onError;
     bool m_ending = false;

@@ -34,19 +34,12 @@ void PictureBox::setImage(const QImage &image)
         update(contentsRect()); // painted when it shows
         return;
     }
-    const QRect area(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
+    const QRect area = areaInWindow();
     QBackingStore *store = backingStore();
     if (m_path && store && QRect(QPoint(), store->size()).contains(area) && m_path->show(m_image, area)) {
-        if (!m_path->coversWidget()) {
-            // While the server copies, the window's own copy gets the picture too, for when the
-            // window is uncovered or repainted.
-            store->beginPaint(area);
-            {
-                QPainter painter(store->paintDevice());
-                paintPicture(painter, area);
-            }
-            store->endPaint();
-        }
+        // The window's own copy is brought up to date inside the next pause, or before the window
+        // is next exposed, whichever comes first: no event loop runs before then.
+        m_windowCopyStale = !m_path->coversWidget();
         return;
     }
     // Paints at once: the trial pauses right after, and the person must see the blank picture
@@ -57,6 +50,52 @@ void PictureBox::setImage(const QImage &image)
     }
 }
 
+void PictureBox::prepare(const QList<QImage> &upcoming)
+{
+    updateWindowCopy();
+    if (m_path) {
+        QList<QImage> pictures = upcoming;
+        pictures.append(m_image); // the blank, when the next trial starts
+        m_path->prepare(pictures);
+    }
+}
+
+void PictureBox::wake()
+{
+    if (m_path) {
+        m_path->wake();
+    }
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose) {
+        updateWindowCopy();
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void PictureBox::updateWindowCopy()
+{
+    QBackingStore *store = backingStore();
+    if (!m_windowCopyStale || !store) {
+        return;
+    }
+    m_windowCopyStale = false;
+    const QRect area = areaInWindow();
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        paintPicture(painter, area);
+    }
+    store->endPaint();
+}
+
+QRect PictureBox::areaInWindow() const
+{
+    return QRect(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
+}
+
 void PictureBox::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
@@ -64,11 +103,13 @@ void PictureBox::showEvent(QShowEvent *event)
     if (!m_pathChecked) {
         m_pathChecked = true;
         m_path = DisplayPath::create(this, contentsRect().size());
+        window()->windowHandle()->installEventFilter(this);
     }
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    m_windowCopyStale = false;
     QPainter painter(this);
     const QRect area = contentsRect();
     if (!area.contains(event->rect())) {

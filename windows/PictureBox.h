@@ -9,11 +9,14 @@
 #include <QFrame>
 #include <QImage>
 
+#include "PauseCompanion.h"
+
 class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
-// corner, clipped, and hands each key press on to the trial as a virtual key code.
-class PictureBox : public QFrame
+// corner, clipped, and hands each key press on to the trial as a virtual key code. In the trial's
+// pauses it makes the next picture quick to show.
+class PictureBox : public QFrame, public PauseCompanion
 {
     Q_OBJECT
 
@@ -26,6 +29,9 @@ public:
     // picture between two arrows, and each arrow when the clock starts.
     void setImage(const QImage &image);
 
+    void prepare(const QList<QImage> &upcoming) override;
+    void wake() override;
+
 signals:
     void keyDown(std::int16_t keyCode);
 
@@ -35,12 +41,17 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The picture inside the border, area given in the painter's coordinates.
     void paintPicture(QPainter &painter, const QRect &area) const;
+    // Gives the window's own copy, which Qt shows when the window is uncovered, the picture shown.
+    void updateWindowCopy();
+    QRect areaInWindow() const;
 
     QImage m_image;
     std::unique_ptr<DisplayPath> m_path;
     bool m_pathChecked = false;
+    bool m_windowCopyStale = false;
 };

@@ -29,6 +29,9 @@ public:
     bool show(const QImage &picture, const QRect &area) override;
     void send() override;
     bool coversWidget() const override { return true; }
+    // The compositor takes each picture at once; nothing to make ready.
+    void prepare(const QList<QImage> &) override {}
+    void wake() override {}
 
 private:
     WaylandPictures(wl_display *display, QWindow *window);

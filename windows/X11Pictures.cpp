@@ -169,6 +169,21 @@ bool X11Pictures::show(const QImage &picture, const QRect &area)
     return true;
 }
 
+void X11Pictures::prepare(const QList<QImage> &pictures)
+{
+    for (const QImage &picture : pictures) {
+        if (!picture.isNull()) {
+            offsetOf(picture, picture.size().boundedTo(m_largest));
+        }
+    }
+}
+
+void X11Pictures::wake()
+{
+    xcb_no_operation(m_connection);
+    xcb_flush(m_connection);
+}
+
 // Where the shown part of the picture lies in the shared memory, written there on first use.
 std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
 {
@@ -209,5 +224,9 @@ bool X11Pictures::show(const QImage &, const QRect &)
 {
     return false;
 }
+
+void X11Pictures::prepare(const QList<QImage> &) {}
+
+void X11Pictures::wake() {}
 
 #endif

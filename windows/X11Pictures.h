@@ -34,6 +34,10 @@ public:
     // Every picture is sent as it is shown.
     void send() override {}
     bool coversWidget() const override { return false; }
+    // Writes each picture into its slot of shared memory, so that showing it writes nothing.
+    void prepare(const QList<QImage> &pictures) override;
+    // A request with no reply; the server wakes to read it.
+    void wake() override;
 
 private:
     // A picture's key changes with its pixels; a slot holds the part of it that was shown.

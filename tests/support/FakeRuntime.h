@@ -31,6 +31,8 @@ public:
     void seedRandom() override;
     float nextRandom() override;
     QImage loadImage(const QString &path) override;
+    // The trial's priority stays as it is: the tests need no real time.
+    void setTrialPriority(bool) override {}
 
 private:
     CallLog &m_log;

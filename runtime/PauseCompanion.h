@@ -14,7 +14,7 @@ class PauseCompanion
 public:
     virtual ~PauseCompanion() = default;
 
-    // Near the end of a pause, with the pictures the next step may show, as loaded last.
+    // At the start of a pause, with the pictures the next step may show, as loaded last.
     virtual void prepare(const QList<QImage> &upcoming) = 0;
     // A few hundred microseconds before the pause ends.
     virtual void wake() = 0;

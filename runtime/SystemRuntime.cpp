@@ -75,24 +75,29 @@ std::int32_t SystemRuntime::tickCount()
 
 void SystemRuntime::pause(int milliseconds)
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-    // Decoding takes milliseconds, so it is done first; reading ahead and making ready are done
-    // awake near the end, so that what the next step touches is still warm then.
-    if (milliseconds >= DecodeAheadFrom) {
-        readAhead(true, end - AwakeAtEnd);
-    }
-    // sleep_until resumes after a signal.
-    std::this_thread::sleep_until(end - AwakeAtEnd);
-    const QList<QImage> upcoming = readAhead(false, end - WakeBeforeEnd);
+    const Clock::time_point end = pauseClock() + std::chrono::milliseconds(milliseconds);
+    // The picture after the pause is made ready first, which for Start's pause means decoding
+    // the arrows; then, awake near the end, the files are read again so that the load after the
+    // pause finds them warm, and the display server is woken.
+    const QList<QImage> upcoming = readAhead(milliseconds >= DecodeAheadFrom, end - AwakeAtEnd);
     if (m_companion) {
         m_companion->prepare(upcoming);
-        while (Clock::now() < end - WakeBeforeEnd) {
+    }
+    sleepUntil(end - AwakeAtEnd);
+    readAhead(false, end - WakeBeforeEnd);
+    if (m_companion) {
+        while (pauseClock() < end - WakeBeforeEnd) {
         }
         m_companion->wake();
     }
-    while (Clock::now() < end) {
+    while (pauseClock() < end) {
     }
+}
+
+void SystemRuntime::sleepUntil(Clock::time_point time)
+{
+    // Resumes after a signal.
+    std::this_thread::sleep_until(time);
 }
 
 void SystemRuntime::expectImages(const QStringList &paths)
@@ -114,11 +119,11 @@ void SystemRuntime::setTrialPriority(bool raised)
     }
 }
 
-QList<QImage> SystemRuntime::readAhead(bool decode, std::chrono::steady_clock::time_point deadline) noexcept
+QList<QImage> SystemRuntime::readAhead(bool decode, Clock::time_point deadline) noexcept
 {
     QList<QImage> pictures;
     for (const QString &path : std::as_const(m_expected)) {
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (pauseClock() >= deadline) {
             break;
         }
         try {

@@ -40,11 +40,17 @@ public:
     QByteArray readFile(const QString &path) override;
     void replaceFile(const QString &path, const QByteArray &content) override;
 
+protected:
+    using Clock = std::chrono::steady_clock;
+    // The clock and the sleep a pause is timed by; a test drives them to run a pause at once.
+    virtual Clock::time_point pauseClock() const { return Clock::now(); }
+    virtual void sleepUntil(Clock::time_point time);
+
 private:
     // Reads the expected pictures' files, decodes those that changed when decode is set, and
     // returns the pictures whose files hold what was last decoded. Starts no file after the
     // deadline; never throws.
-    QList<QImage> readAhead(bool decode, std::chrono::steady_clock::time_point deadline) noexcept;
+    QList<QImage> readAhead(bool decode, Clock::time_point deadline) noexcept;
     // The picture for these bytes of the file, decoded only when they differ from the last ones.
     const QImage &decoded(const QString &native, const QByteArray &bytes);
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "PauseCompanion.h"
 #include "PlatformError.h"
 #include "SystemRuntime.h"
 #include "Trial.h"
@@ -52,6 +53,34 @@ template <typename Call> std::optional<PlatformError::Kind> errorOf(Call call, Q
     }
     return std::nullopt;
 }
+
+// The real pauses on a clock that moves on at every reading, and a sleep that jumps ahead: a pause
+// runs at once, and the test sees where in it each piece of work fell.
+class SteppedRuntime : public SystemRuntime
+{
+public:
+    using SystemRuntime::SystemRuntime;
+    using Clock = SystemRuntime::Clock;
+    Clock::time_point time() const { return m_time; }
+
+protected:
+    Clock::time_point pauseClock() const override { return m_time += std::chrono::microseconds(10); }
+    void sleepUntil(Clock::time_point time) override { m_time = std::max(m_time, time); }
+
+private:
+    mutable Clock::time_point m_time;
+};
+
+struct RecordingCompanion : PauseCompanion
+{
+    const SteppedRuntime &runtime;
+    QList<QImage> prepared;
+    SteppedRuntime::Clock::time_point wokeAt;
+
+    explicit RecordingCompanion(const SteppedRuntime &runtime) : runtime(runtime) {}
+    void prepare(const QList<QImage> &upcoming) override { prepared = upcoming; }
+    void wake() override { wokeAt = runtime.time(); }
+};
 
 } // namespace
 
@@ -201,6 +230,40 @@ private slots:
         // Gone after it was shown: still an error at the next load.
         QVERIFY(QFile::remove(blank));
         QCOMPARE(errorOf([&] { runtime.loadImage(blank); }), PlatformError::Kind::FileNotFound);
+    }
+
+    void workInsidePausesKeepsEveryLoadHonest()
+    {
+        TrialFolders folders;
+        SteppedRuntime runtime(folders.application(), folders.drive());
+        RecordingCompanion companion(runtime);
+        runtime.setPauseCompanion(&companion);
+        const QString app = folders.application();
+        const QString up = app + QStringLiteral("/Zandel_oben.jpg"),
+                      right = app + QStringLiteral("/Zandel_rechts.jpg");
+        const QString down = app + QStringLiteral("/Zandel_unten.jpg"),
+                      left = app + QStringLiteral("/Zandel_links.jpg");
+        runtime.expectImages({up, right, down, left});
+
+        // Start's pause decodes the arrows ahead: the companion is handed the very pictures the
+        // loads then return, and wakes the display shortly before the pause ends, not after.
+        const auto begin = runtime.time();
+        runtime.pause(Trial::PauseBeforeFirstArrow);
+        QVERIFY(runtime.time() - begin >= std::chrono::milliseconds(Trial::PauseBeforeFirstArrow));
+        QVERIFY(runtime.time() - companion.wokeAt < std::chrono::milliseconds(1));
+        QCOMPARE(companion.prepared.size(), 4);
+        QCOMPARE(runtime.loadImage(up).cacheKey(), companion.prepared.first().cacheKey());
+
+        // Files that change after the warm-up: the warm-up reports nothing, and each load shows the
+        // new picture or fails as it would have without it.
+        QVERIFY(QFile::remove(right) && QFile::copy(app + QStringLiteral("/leer.jpg"), right));
+        QVERIFY(QFile::remove(down));
+        TrialFolders::writeAll(left, "kein Bild");
+        runtime.pause(Trial::PauseBeforeFirstArrow);
+        runtime.pause(Trial::PauseBetweenArrows);
+        QCOMPARE(runtime.loadImage(right), runtime.loadImage(app + QStringLiteral("/leer.jpg")));
+        QCOMPARE(errorOf([&] { runtime.loadImage(down); }), PlatformError::Kind::FileNotFound);
+        QCOMPARE(errorOf([&] { runtime.loadImage(left); }), PlatformError::Kind::InvalidPicture);
     }
 
     void defaultDriveFolderFollowsTheXdgRules()

@@ -34,6 +34,7 @@ void PictureBox::setImage(const QImage &image)
         update(contentsRect()); // painted when it shows
         return;
     }
+    choosePath();
     const QRect area = areaInWindow();
     QBackingStore *store = backingStore();
     if (m_path && store && QRect(QPoint(), store->size()).contains(area) && m_path->show(m_image, area)) {
@@ -52,7 +53,18 @@ void PictureBox::setImage(const QImage &image)
 
 void PictureBox::prepare(const QList<QImage> &upcoming)
 {
+    // Start's pause comes before the first picture of a trial, so the path is made there at the
+    // latest, neither at start-up nor while the clock runs.
+    choosePath();
     updateWindowCopy();
+    QBackingStore *store = backingStore();
+    if (m_path && !m_path->coversWidget() && store) {
+        // Qt waits for the X server to finish reading what it last sent before it paints the same
+        // place again; an empty paint of the whole window waits now, so that disabling Start after
+        // the pause paints without that wait.
+        store->beginPaint(QRect(QPoint(), store->size()));
+        store->endPaint();
+    }
     if (m_path) {
         QList<QImage> pictures = upcoming;
         pictures.append(m_image); // the blank, when the next trial starts
@@ -96,15 +108,15 @@ QRect PictureBox::areaInWindow() const
     return QRect(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
 }
 
-void PictureBox::showEvent(QShowEvent *event)
+void PictureBox::choosePath()
 {
-    QFrame::showEvent(event);
-    // Made when the window first shows, so that no trial waits for it.
-    if (!m_pathChecked) {
-        m_pathChecked = true;
-        m_path = DisplayPath::create(this, contentsRect().size());
-        window()->windowHandle()->installEventFilter(this);
+    QWindow *shownIn = window()->windowHandle();
+    if (m_pathChecked || !isVisible() || !shownIn) {
+        return;
     }
+    m_pathChecked = true;
+    m_path = DisplayPath::create(this, contentsRect().size());
+    shownIn->installEventFilter(this);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -36,7 +36,6 @@ signals:
     void keyDown(std::int16_t keyCode);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -46,6 +45,8 @@ protected:
 private:
     // The picture inside the border, area given in the painter's coordinates.
     void paintPicture(QPainter &painter, const QRect &area) const;
+    // Picks the way to the screen once the window is shown.
+    void choosePath();
     // Gives the window's own copy, which Qt shows when the window is uncovered, the picture shown.
     void updateWindowCopy();
     QRect areaInWindow() const;

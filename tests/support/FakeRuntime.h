@@ -31,8 +31,14 @@ public:
     void seedRandom() override;
     float nextRandom() override;
     QImage loadImage(const QString &path) override;
-    // The trial's priority stays as it is: the tests need no real time.
-    void setTrialPriority(bool) override {}
+    // The trial's priority stays as it is unless a test asks for the real step.
+    bool realPriority = false;
+    void setTrialPriority(bool raised) override
+    {
+        if (realPriority) {
+            SystemRuntime::setTrialPriority(raised);
+        }
+    }
 
 private:
     CallLog &m_log;

@@ -43,6 +43,11 @@ cd "$build" # the seed copy lies here
 # 1. The trial in process, answered the moment each arrow shows; then with two busy loops on the
 # two cores, with the trial's real-time priority and without it.
 "$build/bench/bench-trial-overhead" "$runs" 2>/dev/null >"$work/overhead"
+# The same natively on Wayland, on a headless weston of its own (pixman), where weston is installed.
+if command -v weston >/dev/null; then
+    bash "$(dirname "${BASH_SOURCE[0]}")/../tests/wayland/under-weston.sh" \
+        "$build/bench/bench-trial-overhead" "$runs" 2>/dev/null >"$work/overhead-wayland" || true
+fi
 busy() { while :; do :; done; }
 busy & busy1=$!
 busy & busy2=$!
@@ -144,6 +149,11 @@ echo "| trial overhead per hit | $(value 'trial overhead per hit (ms)') ms | |"
 while IFS=$'\t' read -r step amount; do
     echo "| - ${step#  } | $amount | |"
 done < <(grep '^  ' "$work/overhead")
+if [[ -s $work/overhead-wayland ]]; then
+    wayland=$(value 'trial overhead per trial (ms)' overhead-wayland)
+    echo "| the same natively on Wayland (weston, headless, pixman) | $wayland ms ($(ratio "$wayland" "$(value 'trial overhead per trial (ms)')") of X11) | at most 2 of X11 |"
+    echo "| - Wayland: blank shown / arrow shown after the pause | $(value '  blank shown' overhead-wayland) / $(value '  arrow shown, after the pause' overhead-wayland) | |"
+fi
 loaded=$(value 'trial overhead per trial (ms)' overhead-loaded)
 loaded_plain=$(value 'trial overhead per trial (ms)' overhead-loaded-plain)
 echo "| two busy loops, real-time priority | $loaded ms ($(ratio "$loaded" "$(value 'trial overhead per trial (ms)')") of unloaded) | at most 1.5 of unloaded |"

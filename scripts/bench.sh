@@ -9,7 +9,7 @@ source "$ZANDEL_ROOT/scripts/common.sh"
 
 runs=${1:-7}
 ((runs >= 5)) || runs=5
-ZANDEL_PACKAGES+=(dbus-bin)
+ZANDEL_PACKAGES+=(dbus-bin gnuplot-nox libxdamage-dev libxext-dev)
 zandel_install_missing
 zandel_build -DZANDEL_BENCHMARKS=ON
 echo "Machine: $(nproc) cores, $(awk '/^MemTotal:/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)," \

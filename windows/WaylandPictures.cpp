@@ -12,7 +12,7 @@
 
 #ifdef ZANDEL_WAYLAND_FLUSH
 
-#include <wayland-client-core.h>
+#include <wayland-client-protocol.h>
 
 #include <QGuiApplication>
 #include <qpa/qplatformnativeinterface.h>
@@ -42,6 +42,19 @@ void WaylandPictures::send()
     wl_display_flush(m_display);
 }
 
+void WaylandPictures::wake()
+{
+    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
+    auto *surface = m_surface && m_surface->isExposed()
+                        ? static_cast<wl_surface *>(native->nativeResourceForWindow("surface", m_surface))
+                        : nullptr;
+    if (surface) {
+        // Damage is applied with the next commit, and an empty one changes nothing.
+        wl_surface_damage_buffer(surface, 0, 0, 0, 0);
+        send();
+    }
+}
+
 #else // built without Qt's private headers: Qt paints, and its requests leave with the event loop
 
 std::unique_ptr<WaylandPictures> WaylandPictures::create(QWidget *)
@@ -51,7 +64,19 @@ std::unique_ptr<WaylandPictures> WaylandPictures::create(QWidget *)
 
 void WaylandPictures::send() {}
 
+void WaylandPictures::wake() {}
+
 #endif
+
+void WaylandPictures::prepare(const QList<QImage> &)
+{
+    // Qt paints into a buffer the compositor has let go of, copying the last picture into it
+    // first; an empty paint takes one now.
+    if (m_surface && m_surface->isExposed()) {
+        m_store->beginPaint(QRegion());
+        m_store->endPaint();
+    }
+}
 
 WaylandPictures::WaylandPictures(wl_display *display, QWindow *window)
     : m_display(display), m_surface(new QWindow(window))

@@ -29,9 +29,10 @@ public:
     bool show(const QImage &picture, const QRect &area) override;
     void send() override;
     bool coversWidget() const override { return true; }
-    // The compositor takes each picture at once; nothing to make ready.
-    void prepare(const QList<QImage> &) override {}
-    void wake() override {}
+    // Takes a free buffer for the next picture, so that showing it copies nothing.
+    void prepare(const QList<QImage> &pictures) override;
+    // A request that changes nothing, which wakes the compositor.
+    void wake() override;
 
 private:
     WaylandPictures(wl_display *display, QWindow *window);

@@ -119,3 +119,18 @@ back_from_result() {
     result=$(wait_window "Ergebnis Zandel") || fail "the result window did not appear"
     click_at "$result" "${BACK_FROM_RESULT[@]}"
 }
+
+# Starts $program, plays one trial, goes back and quits; the score file must start with the seed
+# copy. Keeps the score in $points.
+play_one_trial_and_quit() {
+    start_program
+    local main
+    main=$(wait_window "Zandel-Programm") || fail "the program did not come up"
+    click_at "$main" "${START[@]}"
+    points=$(play_until_scored)
+    cmp -n "$(stat -c %s "$seed")" "$seed" "$score" || fail "the score file was not seeded from the seed copy"
+    back_from_result
+    click_at "$main" "${QUIT[@]}"
+    wait_exit || fail "Quit did not end the program"
+    [[ $status -eq 0 ]] || fail "exit status $status after Quit"
+}

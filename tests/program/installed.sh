@@ -16,13 +16,5 @@ done
 grep -qx 'Categories=Education;' "$prefix/share/applications/zandel-programm.desktop" || fail "no category"
 
 program=$prefix/bin/zandel-programm
-start_program
-main=$(wait_window "Zandel-Programm") || fail "the installed program did not come up"
-click_at "$main" "${START[@]}"
-points=$(play_until_scored)
-cmp -n "$(stat -c %s "$seed")" "$seed" "$score" || fail "the score file was not seeded"
-back_from_result
-click_at "$main" "${QUIT[@]}"
-wait_exit || fail "Quit did not end the program"
-[[ $status -eq 0 ]] || fail "exit status $status after Quit"
+play_one_trial_and_quit
 echo "PASS: installed program scored $points"

@@ -38,15 +38,21 @@ onscreen_process() {
     "$build/bench/photodiode" "$window" "${PICTURE_AREA[@]}" >"$work/diode" &
     local diode=$!
     for _ in $(seq 200); do [[ -s $work/diode ]] && break; sleep 0.01; done
+    # One player for the whole process, playing before the first Start, as a person's keyboard is
+    # there before the trial: the first keys of a new player make the X server tell the program of
+    # a new keyboard, and Qt reloads its key map, which would fall into a trial's first hit. Keys
+    # outside a trial change nothing.
+    local rounds=()
+    for _ in $(seq 3000); do rounds+=(key Up Right Down Left sleep 0.1); done
+    xdotool windowfocus --sync "$window"
+    xdotool "${rounds[@]}" &
+    local player=$!
+    sleep 0.5
     local trial
     for trial in $(seq "$trials"); do
         local done_before
         if [[ $kind == floor ]]; then done_before=$(lines_of "$out"); else done_before=$(lines_of "$score"); fi
         xdotool windowfocus --sync "$window" mousemove --window "$window" "${START[@]}" click 1
-        local rounds=()
-        for _ in $(seq 300); do rounds+=(key Up Right Down Left sleep 0.1); done
-        xdotool "${rounds[@]}" &
-        local player=$!
         for _ in $(seq 600); do
             if [[ $kind == floor ]]; then
                 (($(lines_of "$out") > done_before)) && break
@@ -55,7 +61,6 @@ onscreen_process() {
             fi
             sleep 0.05
         done
-        stop "$player"
         if [[ $kind != floor ]]; then
             local result
             result=$(wait_window "Ergebnis Zandel") || exit 1
@@ -63,6 +68,7 @@ onscreen_process() {
             sleep 0.3
         fi
     done
+    stop "$player"
     if [[ $kind != floor ]]; then
         tail -n "$trials" "$score" | tr -d ' \r' >>"$work/scores-$kind"
         peak_kib "$pid" >>"$work/peaks-$kind"

@@ -107,8 +107,7 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
 std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget, const QSize &largest)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() ||
-        widget->devicePixelRatioF() != 1.0 || largest.isEmpty()) {
+    if (!x11 || !x11->connection() || widget->devicePixelRatioF() != 1.0 || largest.isEmpty()) {
         return nullptr;
     }
     xcb_connection_t *connection = x11->connection();

@@ -16,8 +16,12 @@ void show(const PlatformError &error)
     const QString message = error.message();
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     std::fflush(stderr);
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zandel-Programm"), message, QMessageBox::Ok);
-    box.exec();
+    try {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Zandel-Programm"), message, QMessageBox::Ok);
+        box.exec();
+    } catch (...) {
+        // Short of memory, the box may fail too; the line on standard error stands.
+    }
 }
 
 } // namespace ErrorReport

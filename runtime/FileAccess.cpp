@@ -4,14 +4,20 @@
 #include "FileAccess.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include "PlatformError.h"
 
@@ -36,7 +42,10 @@ bool isFolder(const QString &path)
     case ENOENT:
         fail(isFolder(QFileInfo(path).absolutePath()) ? Kind::FileNotFound : Kind::PathNotFound, path);
     case ENOTDIR:
+    case ELOOP:
         fail(Kind::PathNotFound, path);
+    case ENAMETOOLONG:
+        fail(Kind::NameTooLong, path);
     case EACCES:
     case EPERM:
     case EISDIR:
@@ -62,6 +71,7 @@ public:
     }
 
     int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
     bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
 
 private:
@@ -96,6 +106,51 @@ Descriptor openRegular(const QString &path, int flags, struct stat *info)
     }
     requireRegular(*info, path);
     return fd;
+}
+
+// Holds back the signals that stop the program (as a desktop's log-out or Ctrl+C send them) for a
+// few lines that must finish; one that came meanwhile takes effect when the object goes.
+class StopSignalsHeld
+{
+public:
+    StopSignalsHeld()
+    {
+        sigset_t stops;
+        sigemptyset(&stops);
+        sigaddset(&stops, SIGTERM);
+        sigaddset(&stops, SIGINT);
+        sigaddset(&stops, SIGHUP);
+        pthread_sigmask(SIG_BLOCK, &stops, &m_before);
+    }
+    StopSignalsHeld(const StopSignalsHeld &) = delete;
+    StopSignalsHeld &operator=(const StopSignalsHeld &) = delete;
+    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
+
+private:
+    sigset_t m_before;
+};
+
+// The name replace() gives the new content while it is written: hidden, beside the file.
+QString temporaryName(const QFileInfo &target)
+{
+    return QStringLiteral(".") + target.fileName() + QLatin1Char('.') +
+           QString::number(QRandomGenerator::global()->generate(), 36);
+}
+
+// Copies that a replace() killed half-way (by SIGKILL or a power cut) left beside the file.
+void removeLeftovers(const QFileInfo &target)
+{
+    const QRegularExpression ours(QStringLiteral("^\\.") + QRegularExpression::escape(target.fileName()) +
+                                  QStringLiteral("\\.[0-9a-z]{1,7}$"));
+    const QDir folder = target.absoluteDir();
+    const QStringList candidates =
+        folder.entryList({QStringLiteral(".") + target.fileName() + QStringLiteral(".*")},
+                         QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : candidates) {
+        if (ours.match(name).hasMatch()) {
+            ::unlink(QFile::encodeName(folder.filePath(name)).constData());
+        }
+    }
 }
 
 bool writeAll(int fd, const char *data, qint64 size)
@@ -198,13 +253,14 @@ void replace(const QString &path, const QByteArray &content)
         target = QFileInfo(path).canonicalFilePath(); // through a link, replace what it points to
     }
     const QFileInfo targetInfo(target);
+    removeLeftovers(targetInfo);
 
+    // From here to the rename or the clean-up, a stop leaves no copy behind.
+    const StopSignalsHeld held;
     QByteArray temporary;
     int created = -1;
     while (created < 0) {
-        temporary =
-            QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
-                              QLatin1Char('.') + QString::number(QRandomGenerator::global()->generate(), 36));
+        temporary = QFile::encodeName(targetInfo.absoluteDir().filePath(temporaryName(targetInfo)));
         created = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST) {
             failToOpen(errno, path);
@@ -224,6 +280,55 @@ void replace(const QString &path, const QByteArray &content)
         ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0 || ::fsync(folder.get()) != 0 || !folder.close()) {
         fail(Kind::FileIo, path);
+    }
+}
+
+FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString folder = QFileInfo(canonical.isEmpty() ? path : canonical).absolutePath();
+    Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        // Named by the file the caller wants: its folder is what is missing or barred.
+        failToOpen(errno == ENOENT ? ENOTDIR : errno, path);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            fail(Kind::FileIo, path);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            fail(Kind::FileLocked, path);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return FileLock(fd.release());
+}
+
+void makeFolders(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+    for (qsizetype from = 1;; ++from) {
+        const qsizetype slash = clean.indexOf(QLatin1Char('/'), from);
+        const QString folder = slash < 0 ? clean : clean.left(slash);
+        // An ancestor that may not be entered says so here (EACCES), not as a missing path.
+        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST) {
+            failToOpen(errno, folder);
+        }
+        if (slash < 0) {
+            break;
+        }
+        from = slash;
+    }
+    struct stat info;
+    if (::stat(QFile::encodeName(clean).constData(), &info) != 0) {
+        failToOpen(errno, clean);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        fail(Kind::PathNotFound, clean);
     }
 }
 

@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include <chrono>
+
 #include <QByteArray>
 #include <QString>
+
+#include "FileLock.h"
 
 // Whole-file operations on native paths, each opening and closing the file. They accept regular
 // files only (a link to one counts), never block on a pipe or device, check every step and throw
@@ -22,7 +26,17 @@ qint64 lengthCreating(const QString &path);
 void appendRecord(const QString &path, const QByteArray &bytes);
 
 // Writes content beside the file, syncs it, then renames it over the file: a failure at any step
-// leaves the old file untouched and removes the new one.
+// leaves the old file untouched and removes the new one. A stop signal waits until it is done, and
+// what an earlier replace left behind (killed half-way) is removed first; so the caller holds the
+// folder's lock.
 void replace(const QString &path, const QByteArray &content);
+
+// Locks the folder that holds the file (through a link, the folder of what it points to): replace()
+// puts a new file in the old one's place, so a lock on the file would not outlive it. Waits up to
+// patience for another holder, then throws PlatformError (FileLocked).
+FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience);
+
+// Creates the folder and those above it where missing.
+void makeFolders(const QString &path);
 
 } // namespace FileAccess

@@ -3,6 +3,8 @@
 
 #include "PlatformError.h"
 
+#include <new>
+
 namespace {
 
 QString describe(PlatformError::Kind kind)
@@ -20,6 +22,10 @@ QString describe(PlatformError::Kind kind)
         return QStringLiteral("Keine gewöhnliche Datei");
     case PlatformError::Kind::FileTooLarge:
         return QStringLiteral("Datei zu groß");
+    case PlatformError::Kind::FileLocked:
+        return QStringLiteral("Datei von einem anderen Zandel-Programm gesperrt");
+    case PlatformError::Kind::NameTooLong:
+        return QStringLiteral("Name zu lang");
     case PlatformError::Kind::NoDataFolder:
         return QStringLiteral("Kein Ordner für die Punktedatei");
     case PlatformError::Kind::NoDisplay:
@@ -30,6 +36,10 @@ QString describe(PlatformError::Kind kind)
         return QStringLiteral("Überlauf");
     case PlatformError::Kind::SubscriptOutOfRange:
         return QStringLiteral("Index außerhalb des gültigen Bereichs");
+    case PlatformError::Kind::OutOfMemory:
+        return QStringLiteral("Nicht genügend Arbeitsspeicher");
+    case PlatformError::Kind::Unexpected:
+        return QStringLiteral("Unerwarteter Fehler");
     }
     return QStringLiteral("Unbekannter Fehler");
 }
@@ -41,9 +51,24 @@ PlatformError::PlatformError(Kind kind, const QString &detail)
 {
 }
 
+PlatformError PlatformError::from(const std::exception_ptr &thrown)
+{
+    try {
+        std::rethrow_exception(thrown);
+    } catch (const PlatformError &error) {
+        return error;
+    } catch (const std::bad_alloc &) {
+        return PlatformError(Kind::OutOfMemory, QString());
+    } catch (const std::exception &error) {
+        return PlatformError(Kind::Unexpected, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        return PlatformError(Kind::Unexpected, QString());
+    }
+}
+
 QString PlatformError::message() const
 {
-    return describe(m_kind) + QStringLiteral(": ") + m_detail;
+    return m_detail.isEmpty() ? describe(m_kind) : describe(m_kind) + QStringLiteral(": ") + m_detail;
 }
 
 const char *PlatformError::what() const noexcept

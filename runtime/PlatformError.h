@@ -21,18 +21,26 @@ public:
         FileIo,
         NotARegularFile,
         FileTooLarge,
+        FileLocked,
+        NameTooLong,
         NoDataFolder,
         NoDisplay,
         InvalidPicture,
         Overflow,
         SubscriptOutOfRange,
+        OutOfMemory,
+        Unexpected,
     };
 
     PlatformError(Kind kind, const QString &detail);
+    // The error for whatever was thrown: a PlatformError as it is, exhausted memory as OutOfMemory,
+    // anything else as Unexpected, so that every failure reaches the person in German.
+    static PlatformError from(const std::exception_ptr &thrown);
 
     Kind kind() const { return m_kind; }
     const QString &detail() const { return m_detail; }
-    // German text for the person, e.g. "Datei nicht gefunden: /pfad/ppunkte.txt".
+    // German text for the person, e.g. "Datei nicht gefunden: /pfad/ppunkte.txt"; without a detail
+    // only the description.
     QString message() const;
     const char *what() const noexcept override;
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "FileLock.h"
+
 class PauseCompanion;
 
 // The platform services the trial reaches: clock, pauses, random numbers, images and files.
@@ -52,6 +54,9 @@ public:
     // A file of at most 1 MiB.
     virtual QByteArray readFile(const QString &path) = 0;
     // Writes the new content beside the file and renames it into place, so a failure never leaves
-    // a half-written file.
+    // a half-written file. Expects the caller to hold the file's lock.
     virtual void replaceFile(const QString &path, const QByteArray &content) = 0;
+    // Keeps every other copy of the program from the file until the lock goes; waits a few seconds
+    // for one that holds it.
+    virtual FileLock lockFile(const QString &path) = 0;
 };

@@ -20,6 +20,8 @@ namespace {
 // The seed copy is a few records; anything near this size is not one.
 constexpr qint64 ReadLimit = 1 << 20;
 constexpr qint64 ImageLimit = 64 << 20;
+// Another copy holds the score file's lock only for one short operation; longer means it hangs.
+constexpr std::chrono::seconds LockPatience(3);
 // A pause at least this long (Start's) decodes the expected pictures ahead.
 constexpr int DecodeAheadFrom = 1000;
 // The last part of a pause is waited out awake; a thread woken from a sleep starts late.
@@ -28,15 +30,40 @@ constexpr std::chrono::microseconds AwakeAtEnd(1500);
 // before the end wakes it in time, one much earlier lets it fall asleep again.
 constexpr std::chrono::microseconds WakeBeforeEnd(300);
 
+// Where Qt's image readers complain. A JPEG whose data ends early or is corrupt still decodes, with
+// grey where the data was missing, and only a warning here tells.
+constexpr char ImageReaderCategory[] = "qt.gui.imageio";
+
+QtMessageHandler handlerBeforeDecode = nullptr;
+bool decoderComplained = false;
+
+void noteDecoderComplaint(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && context.category &&
+        qstrncmp(context.category, ImageReaderCategory, sizeof ImageReaderCategory - 1) == 0) {
+        decoderComplained = true; // reported as an invalid picture instead of an English line
+        return;
+    }
+    handlerBeforeDecode(type, context, text);
+}
+
+// The picture in bytes, or a null one where the data is not a whole picture. JPEG is tried first;
+// other formats are recognised by their content.
+QImage decodeWhole(const QByteArray &bytes)
+{
+    decoderComplained = false;
+    handlerBeforeDecode = qInstallMessageHandler(noteDecoderComplaint);
+    QImage image = QImage::fromData(bytes, bytes.startsWith("\xFF\xD8") ? "JPEG" : nullptr);
+    qInstallMessageHandler(handlerBeforeDecode);
+    return decoderComplained ? QImage() : image;
+}
+
 } // namespace
 
 SystemRuntime::SystemRuntime(const QString &applicationFolder, const QString &driveFolder)
     : m_applicationFolder(applicationFolder), m_paths(driveFolder, applicationFolder)
 {
-    const QString programFolder = m_paths.resolve(QStringLiteral(R"(C:\Programme)"));
-    if (!QDir().mkpath(programFolder)) {
-        throw PlatformError(PlatformError::Kind::PathNotFound, programFolder);
-    }
+    FileAccess::makeFolders(m_paths.resolve(QStringLiteral(R"(C:\Programme)")));
 }
 
 QString SystemRuntime::defaultDriveFolder()
@@ -169,8 +196,7 @@ const QImage &SystemRuntime::decoded(const QString &native, const QByteArray &by
     Decoded &last = m_lastDecoded[native];
     if (last.bytes.isNull() || last.bytes != bytes) {
         last = Decoded();
-        // JPEG is tried first; other formats are still recognised by their content.
-        QImage image = QImage::fromData(bytes, "JPEG");
+        QImage image = decodeWhole(bytes);
         if (image.isNull()) {
             m_lastDecoded.remove(native);
             throw PlatformError(PlatformError::Kind::InvalidPicture, native);
@@ -200,4 +226,9 @@ QByteArray SystemRuntime::readFile(const QString &path)
 void SystemRuntime::replaceFile(const QString &path, const QByteArray &content)
 {
     FileAccess::replace(m_paths.resolve(path), content);
+}
+
+FileLock SystemRuntime::lockFile(const QString &path)
+{
+    return FileAccess::lockFolderOf(m_paths.resolve(path), LockPatience);
 }

@@ -39,6 +39,7 @@ public:
     qint64 fileLength(const QString &path) override;
     QByteArray readFile(const QString &path) override;
     void replaceFile(const QString &path, const QByteArray &content) override;
+    FileLock lockFile(const QString &path) override;
 
 protected:
     using Clock = std::chrono::steady_clock;

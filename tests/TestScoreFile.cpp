@@ -1,10 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <chrono>
+#include <thread>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTest>
 
+#include "FileAccess.h"
 #include "PlatformError.h"
 #include "TrialRig.h"
 
@@ -12,6 +17,27 @@ namespace {
 
 // The seed copy shipped with the program.
 const QByteArray Seed = TrialFolders::readAll(QStringLiteral(ZANDEL_ASSET_DIR "/ppunkte.txt"));
+
+// Another copy of the program: it holds the score file's lock, changes the file after a while as it
+// likes, and lets go.
+class OtherCopy
+{
+public:
+    OtherCopy(const QString &scoreFile, std::function<void()> change)
+        : m_lock(FileAccess::lockFolderOf(scoreFile, std::chrono::milliseconds(0))),
+          m_thread([this, change = std::move(change)] {
+              std::this_thread::sleep_for(std::chrono::milliseconds(300));
+              change();
+              m_lock = FileLock();
+          })
+    {
+    }
+    ~OtherCopy() { m_thread.join(); }
+
+private:
+    FileLock m_lock;
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -125,6 +151,58 @@ private slots:
         QVERIFY(QFile::rename(rig.folders.seedCopy(),
                               rig.folders.application() + QStringLiteral("/ppunkte.txt")));
         QVERIFY_THROWS_EXCEPTION(PlatformError, rig.trial.load());
+    }
+
+    void anotherCopysOperationIsWaitedFor()
+    {
+        TrialRig rig;
+        // Its record comes first, since it held the lock before this copy appended.
+        TrialFolders::writeAll(rig.folders.scoreFile(), Seed);
+        {
+            OtherCopy other(rig.folders.scoreFile(),
+                            [&] { FileAccess::appendRecord(rig.folders.scoreFile(), " 7\r\n"); });
+            rig.trial.punkte = 400;
+            rig.trial.speichern(Trial::ScoreFile);
+        }
+        QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed + " 7\r\n 400\r\n");
+
+        // Two copies started at once: the one that comes second finds the file grown, and seeds none.
+        TrialFolders::writeAll(rig.folders.scoreFile(), " 5\r\n");
+        {
+            OtherCopy other(rig.folders.scoreFile(),
+                            [&] { FileAccess::appendRecord(rig.folders.scoreFile(), " 77\r\n 88\r\n"); });
+            rig.trial.load();
+        }
+        QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), QByteArray(" 5\r\n 77\r\n 88\r\n"));
+    }
+
+    void aLockHeldOnAndOnIsReportedAndWritesNothing()
+    {
+        TrialRig rig;
+        TrialFolders::writeAll(rig.folders.scoreFile(), Seed);
+        const FileLock held = FileAccess::lockFolderOf(rig.folders.scoreFile(), std::chrono::milliseconds(0));
+        QElapsedTimer waited;
+        waited.start();
+        try {
+            rig.trial.speichern(Trial::ScoreFile);
+            QFAIL("the score was written past the other copy's lock");
+        } catch (const PlatformError &error) {
+            QCOMPARE(error.kind(), PlatformError::Kind::FileLocked);
+        }
+        QVERIFY(waited.elapsed() >= 1000);
+        QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed);
+    }
+
+    void leftoversOfAnInterruptedSeedingAreRemoved()
+    {
+        TrialRig rig;
+        const QString folder = rig.folders.drive() + QStringLiteral("/Programme/");
+        TrialFolders::writeAll(folder + QStringLiteral(".ppunkte.txt.1x2y3z"), Seed.left(7));
+        TrialFolders::writeAll(folder + QStringLiteral(".ppunkte.txt.meine-kopie"), Seed);
+        rig.trial.load();
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral(".ppunkte.txt.meine-kopie"), QStringLiteral("ppunkte.txt")}));
+        QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed);
     }
 
     void failedAppendWritesNothing()

@@ -5,7 +5,10 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,6 +108,25 @@ private slots:
         const auto kind =
             errorOf([&] { SystemRuntime(QStringLiteral("/app"), root.filePath(QStringLiteral("file"))); });
         QCOMPARE(kind, PlatformError::Kind::PathNotFound);
+
+        const QString tooLong = root.filePath(QString(300, QLatin1Char('z')));
+        QCOMPARE(errorOf([&] { SystemRuntime(QStringLiteral("/app"), tooLong); }),
+                 PlatformError::Kind::NameTooLong);
+
+        // A data folder that exists but may not be entered; root enters any, so a child gives it up.
+        const QString barred = root.filePath(QStringLiteral("barred"));
+        QVERIFY(QDir().mkpath(barred + QStringLiteral("/zandel-programm")));
+        QVERIFY(::chmod(QFile::encodeName(barred).constData(), 0700) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool unprivileged = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+            const auto kind = errorOf(
+                [&] { SystemRuntime(QStringLiteral("/app"), barred + QStringLiteral("/zandel-programm")); });
+            ::_exit(unprivileged && kind == PlatformError::Kind::AccessDenied ? 0 : 1);
+        }
+        int status = 1;
+        ::waitpid(child, &status, 0);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "a barred folder was not reported as such");
     }
 
     void appendLineWritesWholeLines()
@@ -299,6 +321,21 @@ private slots:
         TrialFolders::writeAll(folders.application() + QStringLiteral("/kaputt.jpg"), "kein Bild");
         QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/kaputt.jpg")); }),
                  PlatformError::Kind::InvalidPicture);
+
+        // Cut short, a JPEG still decodes, grey below the cut; the arrow's direction may be lost.
+        const QByteArray arrow =
+            TrialFolders::readAll(folders.application() + QStringLiteral("/Zandel_oben.jpg"));
+        TrialFolders::writeAll(folders.application() + QStringLiteral("/halb.jpg"),
+                               arrow.left(arrow.size() / 2));
+        QCOMPARE(errorOf([&] { runtime.loadImage(folders.application() + QStringLiteral("/halb.jpg")); }),
+                 PlatformError::Kind::InvalidPicture);
+
+        // Other formats are known by their content, whatever the name says.
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(blank.save(&buffer, "PNG"));
+        TrialFolders::writeAll(folders.application() + QStringLiteral("/png.jpg"), png);
+        QCOMPARE(runtime.loadImage(folders.application() + QStringLiteral("/png.jpg")), blank);
     }
 
     void randomStaysBelowOne()

@@ -89,11 +89,16 @@ void Trial::clicken()
 
 void Trial::speichern(const QString &path)
 {
+    // Another copy seeding the file, or appending, would otherwise lose this record or have it cut
+    // off by a failed append's roll-back.
+    const FileLock lock = m_runtime.lockFile(path);
     m_runtime.appendLine(path, NumberText::fromNumber(punkte));
 }
 
 void Trial::checkScoreFile()
 {
+    // Two copies started at once would both seed a short file.
+    const FileLock lock = m_runtime.lockFile(ScoreFileAtStart);
     if (m_runtime.fileLength(ScoreFileAtStart) >= SeedThreshold) {
         return;
     }

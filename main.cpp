@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QList>
 
+#include "Application.h"
 #include "ErrorReport.h"
 #include "Form1.h"
 #include "PlatformError.h"
@@ -67,7 +68,7 @@ int main(int argc, char *argv[])
 {
     choosePlatform();
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdMessage);
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage &message : std::as_const(heldMessages)) {
         const QMessageLogContext context(message.file, message.line, message.function, message.category);
@@ -84,8 +85,8 @@ int main(int argc, char *argv[])
         Form1 form1(runtime, &ErrorReport::show);
         form1.show();
         return QApplication::exec();
-    } catch (const PlatformError &error) {
-        ErrorReport::show(error);
+    } catch (...) {
+        ErrorReport::show(PlatformError::from(std::current_exception()));
         return 1;
     }
 }

@@ -8,10 +8,33 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ClickGate.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "VirtualKey.h"
 #include "WindowRig.h"
+
+namespace {
+
+// Input as the display server delivers it, stamped with the server's time in milliseconds.
+QKeyEvent *stampedKey(QEvent::Type type, Qt::Key key, ulong stamp)
+{
+    auto *event = new QKeyEvent(type, key, Qt::NoModifier, 111, 0, 0);
+    event->setTimestamp(stamp);
+    return event;
+}
+
+QMouseEvent *stampedClick(QEvent::Type type, QWidget *on, ulong stamp)
+{
+    const QPointF centre = QRectF(on->rect()).center();
+    auto *event =
+        new QMouseEvent(type, centre, on->mapToGlobal(centre), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    event->setTimestamp(stamp);
+    return event;
+}
+
+} // namespace
 
 class TestForm1 : public QObject
 {
@@ -158,6 +181,77 @@ private slots:
         QCOMPARE(spy.size(), 1);
     }
 
+    void heldKeyCountsOnceAcrossEqualArrows()
+    {
+        WindowRig rig;
+        rig.runtime.feedSlots({0, 0, 0});
+        rig.click("Command1");
+        // The X server repeats a held key as a release and a press with one time stamp. While the
+        // trial pauses they queue up, and Qt cannot pair them: its repeat flag stays unset.
+        int pauses = 0;
+        rig.runtime.onPause = [&](int) {
+            if (++pauses == 1) {
+                QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyRelease, Qt::Key_Up, 1530));
+                QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, 1530));
+                QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyRelease, Qt::Key_Up, 1563));
+                QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, 1563));
+            }
+        };
+        QScopedPointer<QKeyEvent> held(stampedKey(QEvent::KeyPress, Qt::Key_Up, 1000));
+        QApplication::sendEvent(rig.picture(), held.get());
+        QCoreApplication::processEvents();
+        QCOMPARE(pauses, 1);
+
+        // Let go and pressed again: a new answer.
+        QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyRelease, Qt::Key_Up, 1700));
+        QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, 1800));
+        QCoreApplication::processEvents();
+        QCOMPARE(pauses, 2);
+    }
+
+    void clickOnTheGreyedStartDoesNothing()
+    {
+        WindowRig rig;
+        // The display server's clock runs 5000 ms ahead of ours; each event arrives at once.
+        rig.form1.startClicks().setClock([&] { return static_cast<qint64>(rig.runtime.now); });
+        const auto serverNow = [&] { return static_cast<ulong>(rig.runtime.now + 5000); };
+        QPushButton *start = rig.button("Command1");
+        QCoreApplication::postEvent(start, stampedClick(QEvent::MouseButtonPress, start, serverNow()));
+        QCoreApplication::postEvent(start, stampedClick(QEvent::MouseButtonRelease, start, serverNow()));
+        rig.runtime.feedSlots({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        QCoreApplication::processEvents();
+        QVERIFY(rig.form1.trial().isRunning());
+
+        // Start is clicked 50 ms after the tenth key, while the last pause holds the thread.
+        int pauses = 0;
+        rig.runtime.onPause = [&](int) {
+            if (++pauses == Trial::HitsPerTrial) {
+                QCoreApplication::postEvent(start,
+                                            stampedClick(QEvent::MouseButtonPress, start, serverNow() + 50));
+                QCoreApplication::postEvent(
+                    start, stampedClick(QEvent::MouseButtonRelease, start, serverNow() + 51));
+            }
+        };
+        for (int hit = 0; hit < Trial::HitsPerTrial; ++hit) {
+            QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, serverNow()));
+            QCoreApplication::postEvent(rig.picture(),
+                                        stampedKey(QEvent::KeyRelease, Qt::Key_Up, serverNow() + 1));
+            QCoreApplication::processEvents();
+        }
+        rig.log.take();
+        QCoreApplication::processEvents();
+        QVERIFY(!rig.form1.trial().isRunning());
+        QVERIFY(rig.log.entries.isEmpty());
+        QCOMPARE(rig.form1.resultWindow()->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 4);
+
+        // A click once Start could be clicked starts the next trial.
+        rig.runtime.now += 10;
+        QCoreApplication::postEvent(start, stampedClick(QEvent::MouseButtonPress, start, serverNow()));
+        QCoreApplication::postEvent(start, stampedClick(QEvent::MouseButtonRelease, start, serverNow()));
+        QCoreApplication::processEvents();
+        QVERIFY(rig.log.entries.contains(QStringLiteral("pause 1000")));
+    }
+
     void wholeTrialThroughTheKeyboard()
     {
         WindowRig rig;
@@ -257,6 +351,16 @@ private slots:
         rig.click("Command1");
         QVERIFY(rig.log.entries.isEmpty());
         QCOMPARE(rig.errors.size(), 1);
+    }
+
+    void memoryRunningOutIsReportedInGerman()
+    {
+        WindowRig rig;
+        rig.runtime.onPause = [](int) { throw std::bad_alloc(); };
+        rig.click("Command1");
+        QCOMPARE(rig.errors.size(), 1);
+        QCOMPARE(rig.errors.first().message(), QStringLiteral("Nicht genügend Arbeitsspeicher"));
+        QVERIFY(rig.form1.isEnding());
     }
 
 protected:

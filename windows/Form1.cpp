@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ClickGate.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "PictureBox.h"
@@ -32,8 +33,9 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
                                         twipsRect(8760, 4200, 2415, 615), Qt::ClickFocus)),
       m_command3(WindowLook::makeButton(this, "Command3", QStringLiteral("Erklärung"),
                                         twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
-      m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)), m_runtime(runtime),
-      m_trial(runtime, *this), m_onError(std::move(onError))
+      m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
+      m_startClicks(new ClickGate(m_command1)), m_runtime(runtime), m_trial(runtime, *this),
+      m_onError(std::move(onError))
 {
     setObjectName(QStringLiteral("Form1"));
     WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), 15405, 11025, Background);
@@ -93,9 +95,9 @@ void Form1::handle(const std::function<void()> &handler)
     }
     try {
         handler();
-    } catch (const PlatformError &error) {
+    } catch (...) {
         m_ending = true;
-        m_onError(error);
+        m_onError(PlatformError::from(std::current_exception()));
         end(1);
     }
 }
@@ -121,6 +123,11 @@ void Form1::setPicture(const QImage &image)
 
 void Form1::setStartEnabled(bool enabled)
 {
+    if (!enabled) {
+        m_startClicks->buttonDisabled();
+    } else if (!m_command1->isEnabled()) {
+        m_startClicks->buttonEnabled();
+    }
     // Disabling the focused Start button passes the focus to the next tab stop, the picture box.
     m_command1->setEnabled(enabled);
     if (!enabled) {

@@ -11,6 +11,7 @@
 #include "Trial.h"
 #include "TrialDisplay.h"
 
+class ClickGate;
 class Form2;
 class Form3;
 class PictureBox;
@@ -38,6 +39,8 @@ public:
     // Made on first use; null until then.
     Form2 *resultWindow() const { return m_form2.get(); }
     Form3 *explanationWindow() const { return m_form3.get(); }
+    // Keeps clicks made on the greyed Start button from starting a trial once it is enabled.
+    ClickGate &startClicks() const { return *m_startClicks; }
     // Set once Quit or an error has ended the program; no handler acts after that.
     bool isEnding() const { return m_ending; }
 
@@ -63,6 +66,7 @@ private:
     QPushButton *m_command2;
     QPushButton *m_command3;
     QLabel *m_label1;
+    ClickGate *m_startClicks;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<Form3> m_form3;
     Runtime &m_runtime;

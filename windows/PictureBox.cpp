@@ -148,15 +148,32 @@ void PictureBox::focusInEvent(QFocusEvent *)
     // focus comes to it as the trial starts, and the repaint would cost the first arrow time.
 }
 
-void PictureBox::focusOutEvent(QFocusEvent *) {}
+void PictureBox::focusOutEvent(QFocusEvent *)
+{
+    m_heldKeys.forget();
+}
+
+namespace {
+
+quint32 physicalKey(const QKeyEvent *event)
+{
+    return event->nativeScanCode() != 0 ? event->nativeScanCode() : static_cast<quint32>(event->key());
+}
+
+} // namespace
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     // A held key would answer arrows not yet seen; each answer needs its own press.
-    if (event->isAutoRepeat()) {
-        event->accept();
-        return;
-    }
-    emit keyDown(VirtualKey::fromQt(event->key(), event->modifiers()));
+    const bool isNew = m_heldKeys.pressed(physicalKey(event), static_cast<quint32>(event->timestamp()));
     event->accept();
+    if (isNew && !event->isAutoRepeat()) {
+        emit keyDown(VirtualKey::fromQt(event->key(), event->modifiers()));
+    }
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent *event)
+{
+    m_heldKeys.released(physicalKey(event), static_cast<quint32>(event->timestamp()));
+    QFrame::keyReleaseEvent(event);
 }

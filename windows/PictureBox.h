@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QImage>
 
+#include "HeldKeys.h"
 #include "PauseCompanion.h"
 
 class DisplayPath;
@@ -40,6 +41,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -52,6 +54,7 @@ private:
     QRect areaInWindow() const;
 
     QImage m_image;
+    HeldKeys m_heldKeys;
     std::unique_ptr<DisplayPath> m_path;
     bool m_pathChecked = false;
     bool m_windowCopyStale = false;

@@ -84,7 +84,13 @@ int main(int argc, char *argv[])
         SystemRuntime runtime(QCoreApplication::applicationDirPath(), SystemRuntime::defaultDriveFolder());
         Form1 form1(runtime, &ErrorReport::show);
         form1.show();
-        return QApplication::exec();
+        const int status = QApplication::exec();
+        if (status != 0) {
+            // After an error, which may be memory running out, tearing the windows down could fail
+            // in turn; the files are closed between operations, so nothing is left to finish.
+            std::_Exit(status);
+        }
+        return status;
     } catch (...) {
         ErrorReport::show(PlatformError::from(std::current_exception()));
         return 1;

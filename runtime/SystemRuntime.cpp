@@ -8,7 +8,9 @@
 #include <cmath>
 #include <thread>
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QTime>
 
 #include "FileAccess.h"
@@ -30,32 +32,73 @@ constexpr std::chrono::microseconds AwakeAtEnd(1500);
 // before the end wakes it in time, one much earlier lets it fall asleep again.
 constexpr std::chrono::microseconds WakeBeforeEnd(300);
 
-// Where Qt's image readers complain. A JPEG whose data ends early or is corrupt still decodes, with
-// grey where the data was missing, and only a warning here tells.
+// Qt's image readers and QImage tell only in a warning when a picture's data ends early or is
+// corrupt (a JPEG then still decodes, grey where data was missing) or when memory runs out.
 constexpr char ImageReaderCategory[] = "qt.gui.imageio";
 
 QtMessageHandler handlerBeforeDecode = nullptr;
 bool decoderComplained = false;
+bool decoderOutOfMemory = false;
 
 void noteDecoderComplaint(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg && context.category &&
-        qstrncmp(context.category, ImageReaderCategory, sizeof ImageReaderCategory - 1) == 0) {
-        decoderComplained = true; // reported as an invalid picture instead of an English line
-        return;
+    if (type == QtWarningMsg || type == QtCriticalMsg) {
+        // Reported in German instead of an English line.
+        if (text.contains(QLatin1String("out of memory"))) {
+            decoderOutOfMemory = true;
+            return;
+        }
+        if (context.category &&
+            qstrncmp(context.category, ImageReaderCategory, sizeof ImageReaderCategory - 1) == 0) {
+            decoderComplained = true;
+            return;
+        }
     }
     handlerBeforeDecode(type, context, text);
 }
 
-// The picture in bytes, or a null one where the data is not a whole picture. JPEG is tried first;
-// other formats are recognised by their content.
-QImage decodeWhole(const QByteArray &bytes)
+// Listens to those warnings for its lifetime.
+class DecoderWatch
 {
-    decoderComplained = false;
-    handlerBeforeDecode = qInstallMessageHandler(noteDecoderComplaint);
-    QImage image = QImage::fromData(bytes, bytes.startsWith("\xFF\xD8") ? "JPEG" : nullptr);
-    qInstallMessageHandler(handlerBeforeDecode);
-    return decoderComplained ? QImage() : image;
+public:
+    DecoderWatch()
+    {
+        decoderComplained = false;
+        decoderOutOfMemory = false;
+        handlerBeforeDecode = qInstallMessageHandler(noteDecoderComplaint);
+    }
+    DecoderWatch(const DecoderWatch &) = delete;
+    DecoderWatch &operator=(const DecoderWatch &) = delete;
+    ~DecoderWatch() { qInstallMessageHandler(handlerBeforeDecode); }
+};
+
+// The whole picture in bytes, in the format the windows paint in, so that showing it converts
+// nothing. JPEG is tried first; other formats are recognised by their content.
+QImage decodeWhole(const QByteArray &bytes, const QString &native)
+{
+    const char *format = bytes.startsWith("\xFF\xD8") ? "JPEG" : nullptr;
+    QImage image;
+    {
+        const DecoderWatch watch;
+        image = QImage::fromData(bytes, format);
+        if (!image.isNull() && !decoderComplained) {
+            image = image.convertToFormat(QImage::Format_RGB32);
+            decoderOutOfMemory = decoderOutOfMemory || image.isNull();
+        } else if (image.isNull() && !decoderComplained) {
+            // A reader that knows the picture's size and says nothing against its data failed
+            // only to get the memory for it.
+            QByteArray data = bytes;
+            QBuffer buffer(&data);
+            decoderOutOfMemory = QImageReader(&buffer, format).size().isValid();
+        }
+    }
+    if (decoderOutOfMemory) {
+        throw PlatformError(PlatformError::Kind::OutOfMemory, native);
+    }
+    if (decoderComplained || image.isNull()) {
+        throw PlatformError(PlatformError::Kind::InvalidPicture, native);
+    }
+    return image;
 }
 
 } // namespace
@@ -193,19 +236,12 @@ QImage SystemRuntime::loadImage(const QString &path)
 
 const QImage &SystemRuntime::decoded(const QString &native, const QByteArray &bytes)
 {
-    Decoded &last = m_lastDecoded[native];
-    if (last.bytes.isNull() || last.bytes != bytes) {
-        last = Decoded();
-        QImage image = decodeWhole(bytes);
-        if (image.isNull()) {
-            m_lastDecoded.remove(native);
-            throw PlatformError(PlatformError::Kind::InvalidPicture, native);
-        }
-        // The format the windows paint in, so that showing the picture converts nothing.
-        last.image = image.convertToFormat(QImage::Format_RGB32);
-        last.bytes = bytes;
+    const auto last = m_lastDecoded.constFind(native);
+    if (last != m_lastDecoded.cend() && last->bytes == bytes) {
+        return last->image;
     }
-    return last.image;
+    m_lastDecoded.remove(native); // a failed decode leaves nothing behind to be taken for it
+    return m_lastDecoded.insert(native, Decoded{bytes, decodeWhole(bytes, native)})->image;
 }
 
 void SystemRuntime::appendLine(const QString &path, const QString &text)

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <pthread.h>
+#include <iterator>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -109,25 +109,37 @@ Descriptor openRegular(const QString &path, int flags, struct stat *info)
 }
 
 // Holds back the signals that stop the program (as a desktop's log-out or Ctrl+C send them) for a
-// few lines that must finish; one that came meanwhile takes effect when the object goes.
+// few lines that must finish; one that came meanwhile takes effect when the object goes. Any thread
+// may receive a signal sent to the process, so a handler notes it rather than a thread's mask.
 class StopSignalsHeld
 {
 public:
     StopSignalsHeld()
     {
-        sigset_t stops;
-        sigemptyset(&stops);
-        sigaddset(&stops, SIGTERM);
-        sigaddset(&stops, SIGINT);
-        sigaddset(&stops, SIGHUP);
-        pthread_sigmask(SIG_BLOCK, &stops, &m_before);
+        s_arrived = 0;
+        struct sigaction noting = {};
+        noting.sa_handler = [](int signal) { s_arrived = signal; };
+        sigemptyset(&noting.sa_mask);
+        for (std::size_t i = 0; i < std::size(Signals); ++i) {
+            ::sigaction(Signals[i], &noting, &m_before[i]);
+        }
     }
     StopSignalsHeld(const StopSignalsHeld &) = delete;
     StopSignalsHeld &operator=(const StopSignalsHeld &) = delete;
-    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
+    ~StopSignalsHeld()
+    {
+        for (std::size_t i = 0; i < std::size(Signals); ++i) {
+            ::sigaction(Signals[i], &m_before[i], nullptr);
+        }
+        if (s_arrived != 0) {
+            ::raise(s_arrived);
+        }
+    }
 
 private:
-    sigset_t m_before;
+    static constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
+    static inline volatile std::sig_atomic_t s_arrived = 0;
+    struct sigaction m_before[std::size(Signals)];
 };
 
 // The name replace() gives the new content while it is written: hidden, beside the file.

@@ -179,13 +179,17 @@ int main(int argc, char *argv[])
             runtime.steps[hit == 1 ? "event loop after Start" : "event loop between hits"].push_back(now() -
                                                                                                      begin);
             begin = now();
-            QKeyEvent press(QEvent::KeyPress, keyFor(runtime.lastArrow), Qt::NoModifier);
+            const Qt::Key key = keyFor(runtime.lastArrow);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(picture, &press);
             if (hit < Trial::HitsPerTrial) {
                 runtime.steps["arrow shown, after the pause"].push_back(now() - runtime.loadEnd);
                 runtime.steps["hit beyond its pause"].push_back(now() - begin -
                                                                 Trial::PauseBetweenArrows * 1000.0);
             }
+            // Let go, as a person does: a key held down answers no further arrow.
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(picture, &release);
         }
         if (form1.isEnding() || runtime.clockReads.size() != 2) {
             return 1;

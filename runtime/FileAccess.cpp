@@ -16,10 +16,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "PlatformError.h"
+
+// Waits for another copy's lock, and what a killed seeding left behind:
+// QT_LOGGING_RULES="zandel.files.debug=true".
+Q_LOGGING_CATEGORY(lcFiles, "zandel.files", QtWarningMsg)
 
 namespace {
 
@@ -160,6 +165,7 @@ void removeLeftovers(const QFileInfo &target)
                          QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : candidates) {
         if (ours.match(name).hasMatch()) {
+            qCDebug(lcFiles, "removing %s, left by a seeding that was killed", qPrintable(name));
             ::unlink(QFile::encodeName(folder.filePath(name)).constData());
         }
     }
@@ -305,6 +311,7 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
         failToOpen(errno == ENOENT ? ENOTDIR : errno, path);
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
+    bool waited = false;
     while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
             continue;
@@ -313,7 +320,12 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
             fail(Kind::FileIo, path);
         }
         if (std::chrono::steady_clock::now() >= deadline) {
+            qCDebug(lcFiles, "%s: another copy held the lock too long; giving up", qPrintable(folder));
             fail(Kind::FileLocked, path);
+        }
+        if (!waited) {
+            qCDebug(lcFiles, "%s: waiting for another copy's lock", qPrintable(folder));
+            waited = true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -11,7 +11,12 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QLoggingCategory>
 #include <QVariant>
+
+// Which priority a trial runs at, and why a higher one was refused:
+// QT_LOGGING_RULES="zandel.priority.debug=true".
+Q_LOGGING_CATEGORY(lcPriority, "zandel.priority", QtWarningMsg)
 
 namespace {
 
@@ -45,7 +50,13 @@ bool RealtimePriority::raise() noexcept
     }
     m_priority = parameter.sched_priority;
     // SCHED_RESET_ON_FORK: a program started from here never inherits the priority.
-    m_raised = setPolicy(SCHED_FIFO | SCHED_RESET_ON_FORK, Priority) || raiseThroughRealtimeKit();
+    if (setPolicy(SCHED_FIFO | SCHED_RESET_ON_FORK, Priority)) {
+        qCDebug(lcPriority, "trial at real-time priority %d, set directly", Priority);
+        m_raised = true;
+    } else if (raiseThroughRealtimeKit()) {
+        qCDebug(lcPriority, "trial at real-time priority %d, lent by RealtimeKit", Priority);
+        m_raised = true;
+    }
     return m_raised;
 }
 
@@ -62,19 +73,23 @@ bool RealtimePriority::raiseThroughRealtimeKit() noexcept
     try {
         rlimit limit{};
         if (getrlimit(RLIMIT_RTTIME, &limit) != 0) {
+            qCDebug(lcPriority, "trial at normal priority: RLIMIT_RTTIME unreadable");
             return false;
         }
         if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < RealtimeLimitMicroseconds) {
+            qCDebug(lcPriority, "trial at normal priority: RLIMIT_RTTIME too low for RealtimeKit");
             return false;
         }
         if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > RealtimeLimitMicroseconds) {
             limit.rlim_cur = RealtimeLimitMicroseconds;
             if (setrlimit(RLIMIT_RTTIME, &limit) != 0) {
+                qCDebug(lcPriority, "trial at normal priority: RLIMIT_RTTIME could not be set");
                 return false;
             }
         }
         QDBusConnection bus = QDBusConnection::systemBus();
         if (!bus.isConnected()) {
+            qCDebug(lcPriority, "trial at normal priority: not allowed directly, and no system bus");
             return false;
         }
         QDBusMessage call = QDBusMessage::createMethodCall(
@@ -83,7 +98,12 @@ bool RealtimePriority::raiseThroughRealtimeKit() noexcept
         call << QVariant::fromValue(static_cast<qulonglong>(::syscall(SYS_gettid)))
              << QVariant::fromValue(static_cast<uint>(Priority));
         const QDBusMessage reply = bus.call(call, QDBus::Block, RealtimeKitTimeoutMilliseconds);
-        return reply.type() == QDBusMessage::ReplyMessage;
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            qCDebug(lcPriority, "trial at normal priority: RealtimeKit said %s",
+                    qPrintable(reply.errorMessage()));
+            return false;
+        }
+        return true;
     } catch (...) {
         return false;
     }

@@ -12,7 +12,7 @@
 
 #include "FileLock.h"
 
-class PauseCompanion;
+class PicturePreparer;
 
 // The platform services the trial reaches: clock, pauses, random numbers, images and files.
 // Paths are given in the program's own drive-letter syntax (see PathResolver); files must be
@@ -28,13 +28,14 @@ public:
     // Milliseconds since the system started, as a 32-bit value that wraps.
     virtual std::int32_t tickCount() = 0;
     // Blocks the calling thread for the whole time. Inside it, the pictures expected next are read
-    // ahead (a long pause decodes them too) and the companion makes ready to show them; errors
-    // there are ignored, since each load reads its file anew and fails as it would have.
+    // ahead (a long pause decodes them too) and the picture preparer makes them ready to show;
+    // errors there are ignored, since each load reads its file anew and fails as it would have.
+    // SystemRuntime::pause holds the timeline.
     virtual void pause(int milliseconds) = 0;
     // The pictures the steps after a pause may load.
     virtual void expectImages(const QStringList &paths) = 0;
     // Told of each pause; null for none. Not owned.
-    virtual void setPauseCompanion(PauseCompanion *companion) = 0;
+    virtual void setPicturePreparer(PicturePreparer *preparer) = 0;
     // A low real-time priority for the calling thread while a trial runs, where the system allows
     // it; silently nothing where it does not.
     virtual void setTrialPriority(bool raised) = 0;

@@ -14,7 +14,7 @@
 #include <QTime>
 
 #include "FileAccess.h"
-#include "PauseCompanion.h"
+#include "PicturePreparer.h"
 #include "PlatformError.h"
 
 namespace {
@@ -143,24 +143,32 @@ std::int32_t SystemRuntime::tickCount()
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(ms));
 }
 
+// What happens inside each of the trial's pauses, in order. All of it is work for the step after
+// the pause, none of it a step of the trial, and none of it can fail the pause.
 void SystemRuntime::pause(int milliseconds)
 {
     const Clock::time_point end = pauseClock() + std::chrono::milliseconds(milliseconds);
-    // The picture after the pause is made ready first, which for Start's pause means decoding
-    // the arrows; then, awake near the end, the files are read again so that the load after the
-    // pause finds them warm, and the display server is woken.
-    const QList<QImage> upcoming = readAhead(milliseconds >= DecodeAheadFrom, end - AwakeAtEnd);
-    if (m_companion) {
-        m_companion->prepare(upcoming);
+    // 1. The pictures after the pause are made ready to show (Start's pause decodes the arrows).
+    const QList<QImage> upcoming = readyPictures(milliseconds >= DecodeAheadFrom, end - AwakeAtEnd);
+    if (m_preparer) {
+        m_preparer->prepare(upcoming);
     }
+    // 2. Asleep for most of it.
     sleepUntil(end - AwakeAtEnd);
-    readAhead(false, end - WakeBeforeEnd);
-    if (m_companion) {
-        while (pauseClock() < end - WakeBeforeEnd) {
-        }
-        m_companion->wake();
+    // 3. Awake near the end: the files warm for the load after the pause, then the display server
+    //    woken, just early enough that it does not fall asleep again.
+    warmFiles(end - WakeBeforeEnd);
+    if (m_preparer) {
+        spinUntil(end - WakeBeforeEnd);
+        m_preparer->wake();
     }
-    while (pauseClock() < end) {
+    // 4. The rest waited out awake: a thread woken from a sleep starts late.
+    spinUntil(end);
+}
+
+void SystemRuntime::spinUntil(Clock::time_point time) const
+{
+    while (pauseClock() < time) {
     }
 }
 
@@ -175,9 +183,9 @@ void SystemRuntime::expectImages(const QStringList &paths)
     m_expected = paths;
 }
 
-void SystemRuntime::setPauseCompanion(PauseCompanion *companion)
+void SystemRuntime::setPicturePreparer(PicturePreparer *preparer)
 {
-    m_companion = companion;
+    m_preparer = preparer;
 }
 
 void SystemRuntime::setTrialPriority(bool raised)
@@ -189,27 +197,42 @@ void SystemRuntime::setTrialPriority(bool raised)
     }
 }
 
-QList<QImage> SystemRuntime::readAhead(bool decode, Clock::time_point deadline) noexcept
+template <typename Visit> void SystemRuntime::readExpected(Clock::time_point deadline, Visit visit) noexcept
 {
-    QList<QImage> pictures;
     for (const QString &path : std::as_const(m_expected)) {
         if (pauseClock() >= deadline) {
             break;
         }
         try {
             const QString native = m_paths.resolve(path);
-            const QByteArray bytes = FileAccess::read(native, ImageLimit);
-            const auto last = m_lastDecoded.constFind(native);
-            if (last != m_lastDecoded.cend() && last->bytes == bytes) {
-                pictures.append(last->image);
-            } else if (decode) {
-                pictures.append(decoded(native, bytes));
-            }
+            visit(native, FileAccess::read(native, ImageLimit));
         } catch (...) {
             // The load at the assignment reads the file again and reports what is wrong.
         }
     }
+}
+
+QList<QImage> SystemRuntime::readyPictures(bool decodeChanged, Clock::time_point deadline) noexcept
+{
+    QList<QImage> pictures;
+    readExpected(deadline, [&](const QString &native, const QByteArray &bytes) {
+        const auto last = m_lastDecoded.constFind(native);
+        if (last != m_lastDecoded.cend() && last->bytes == bytes) {
+            pictures.append(last->image);
+        } else if (decodeChanged) {
+            pictures.append(decoded(native, bytes));
+        }
+    });
     return pictures;
+}
+
+void SystemRuntime::warmFiles(Clock::time_point deadline) noexcept
+{
+    readExpected(deadline, [&](const QString &native, const QByteArray &bytes) {
+        // Compared as the load compares them, so the last decoded bytes are warm too.
+        const auto last = m_lastDecoded.constFind(native);
+        [[maybe_unused]] const volatile bool same = last != m_lastDecoded.cend() && last->bytes == bytes;
+    });
 }
 
 void SystemRuntime::seedRandom()

@@ -30,7 +30,7 @@ public:
     std::int32_t tickCount() override;
     void pause(int milliseconds) override;
     void expectImages(const QStringList &paths) override;
-    void setPauseCompanion(PauseCompanion *companion) override;
+    void setPicturePreparer(PicturePreparer *preparer) override;
     void setTrialPriority(bool raised) override;
     void seedRandom() override;
     float nextRandom() override;
@@ -48,10 +48,15 @@ protected:
     virtual void sleepUntil(Clock::time_point time);
 
 private:
-    // Reads the expected pictures' files, decodes those that changed when decode is set, and
-    // returns the pictures whose files hold what was last decoded. Starts no file after the
-    // deadline; never throws.
-    QList<QImage> readAhead(bool decode, Clock::time_point deadline) noexcept;
+    // Reads each expected picture's file and hands visit its native path and bytes; starts no file
+    // after the deadline, skips a file that fails.
+    template <typename Visit> void readExpected(Clock::time_point deadline, Visit visit) noexcept;
+    // The pictures whose files hold what was last decoded, decoding those that changed when asked:
+    // the very objects the loads after the pause will return.
+    QList<QImage> readyPictures(bool decodeChanged, Clock::time_point deadline) noexcept;
+    // Reads the files again, so that the load after the pause finds them in the cache.
+    void warmFiles(Clock::time_point deadline) noexcept;
+    void spinUntil(Clock::time_point time) const;
     // The picture for these bytes of the file, decoded only when they differ from the last ones.
     const QImage &decoded(const QString &native, const QByteArray &bytes);
 
@@ -67,6 +72,6 @@ private:
     // Per path, the bytes last decoded and their picture.
     QHash<QString, Decoded> m_lastDecoded;
     QStringList m_expected;
-    PauseCompanion *m_companion = nullptr;
+    PicturePreparer *m_preparer = nullptr;
     RealtimePriority m_priority;
 };

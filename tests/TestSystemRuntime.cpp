@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "PauseCompanion.h"
+#include "PicturePreparer.h"
 #include "PlatformError.h"
 #include "SystemRuntime.h"
 #include "Trial.h"
@@ -74,13 +74,13 @@ private:
     mutable Clock::time_point m_time;
 };
 
-struct RecordingCompanion : PauseCompanion
+struct RecordingPreparer : PicturePreparer
 {
     const SteppedRuntime &runtime;
     QList<QImage> prepared;
     SteppedRuntime::Clock::time_point wokeAt;
 
-    explicit RecordingCompanion(const SteppedRuntime &runtime) : runtime(runtime) {}
+    explicit RecordingPreparer(const SteppedRuntime &runtime) : runtime(runtime) {}
     void prepare(const QList<QImage> &upcoming) override { prepared = upcoming; }
     void wake() override { wokeAt = runtime.time(); }
 };
@@ -258,8 +258,8 @@ private slots:
     {
         TrialFolders folders;
         SteppedRuntime runtime(folders.application(), folders.drive());
-        RecordingCompanion companion(runtime);
-        runtime.setPauseCompanion(&companion);
+        RecordingPreparer preparer(runtime);
+        runtime.setPicturePreparer(&preparer);
         const QString app = folders.application();
         const QString up = app + QStringLiteral("/Zandel_oben.jpg"),
                       right = app + QStringLiteral("/Zandel_rechts.jpg");
@@ -267,14 +267,14 @@ private slots:
                       left = app + QStringLiteral("/Zandel_links.jpg");
         runtime.expectImages({up, right, down, left});
 
-        // Start's pause decodes the arrows ahead: the companion is handed the very pictures the
+        // Start's pause decodes the arrows ahead: the preparer is handed the very pictures the
         // loads then return, and wakes the display shortly before the pause ends, not after.
         const auto begin = runtime.time();
         runtime.pause(Trial::PauseBeforeFirstArrow);
         QVERIFY(runtime.time() - begin >= std::chrono::milliseconds(Trial::PauseBeforeFirstArrow));
-        QVERIFY(runtime.time() - companion.wokeAt < std::chrono::milliseconds(1));
-        QCOMPARE(companion.prepared.size(), 4);
-        QCOMPARE(runtime.loadImage(up).cacheKey(), companion.prepared.first().cacheKey());
+        QVERIFY(runtime.time() - preparer.wokeAt < std::chrono::milliseconds(1));
+        QCOMPARE(preparer.prepared.size(), 4);
+        QCOMPARE(runtime.loadImage(up).cacheKey(), preparer.prepared.first().cacheKey());
 
         // Files that change after the warm-up: the warm-up reports nothing, and each load shows the
         // new picture or fails as it would have without it.

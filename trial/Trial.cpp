@@ -79,6 +79,7 @@ void Trial::clicken()
 {
     ++treffer;
     showBlank(QStringLiteral("/leer.jpg"));
+    // The next arrow is made ready inside the pause (SystemRuntime::pause); the clock runs on.
     m_runtime.pause(PauseBetweenArrows);
     drawArrow();
     showArrow();

@@ -59,13 +59,13 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 
-    m_runtime.setPauseCompanion(m_picture1);
+    m_runtime.setPicturePreparer(m_picture1);
     m_trial.load();
 }
 
 Form1::~Form1()
 {
-    m_runtime.setPauseCompanion(nullptr);
+    m_runtime.setPicturePreparer(nullptr);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -3,13 +3,13 @@
 
 #include "PictureBox.h"
 
-#include <QBackingStore>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 
 #include "DisplayPath.h"
+#include "PicturePainting.h"
 #include "VirtualKey.h"
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
@@ -34,41 +34,17 @@ void PictureBox::setImage(const QImage &image)
         update(contentsRect()); // painted when it shows
         return;
     }
-    choosePath();
-    const QRect area = areaInWindow();
-    QBackingStore *store = backingStore();
-    if (m_path && store && QRect(QPoint(), store->size()).contains(area) && m_path->show(m_image, area)) {
-        // The window's own copy is brought up to date inside the next pause, or before the window
-        // is next exposed, whichever comes first: no event loop runs before then.
-        m_windowCopyStale = !m_path->coversWidget();
-        return;
-    }
-    // Paints at once: the trial pauses right after, and the person must see the blank picture
-    // between two arrows, and each arrow when the clock starts. The border stays as it is.
-    repaint(contentsRect());
-    if (m_path) {
-        m_path->send();
-    }
+    path()->show(m_image);
 }
 
 void PictureBox::prepare(const QList<QImage> &upcoming)
 {
     // Start's pause comes before the first picture of a trial, so the path is made there at the
     // latest, neither at start-up nor while the clock runs.
-    choosePath();
-    updateWindowCopy();
-    QBackingStore *store = backingStore();
-    if (m_path && !m_path->coversWidget() && store) {
-        // Qt waits for the X server to finish reading what it last sent before it paints the same
-        // place again; an empty paint of the whole window waits now, so that disabling Start after
-        // the pause paints without that wait.
-        store->beginPaint(QRect(QPoint(), store->size()));
-        store->endPaint();
-    }
-    if (m_path) {
+    if (DisplayPath *shownBy = path()) {
         QList<QImage> pictures = upcoming;
         pictures.append(m_image); // the blank, when the next trial starts
-        m_path->prepare(pictures);
+        shownBy->prepare(pictures);
     }
 }
 
@@ -79,67 +55,22 @@ void PictureBox::wake()
     }
 }
 
-bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+DisplayPath *PictureBox::path()
 {
-    if (event->type() == QEvent::Expose) {
-        updateWindowCopy();
+    if (!m_path && isVisible() && window()->windowHandle()) {
+        m_path = DisplayPath::create(this);
     }
-    return QFrame::eventFilter(watched, event);
-}
-
-void PictureBox::updateWindowCopy()
-{
-    QBackingStore *store = backingStore();
-    if (!m_windowCopyStale || !store) {
-        return;
-    }
-    m_windowCopyStale = false;
-    const QRect area = areaInWindow();
-    store->beginPaint(area);
-    {
-        QPainter painter(store->paintDevice());
-        paintPicture(painter, area);
-    }
-    store->endPaint();
-}
-
-QRect PictureBox::areaInWindow() const
-{
-    return QRect(mapTo(window(), contentsRect().topLeft()), contentsRect().size());
-}
-
-void PictureBox::choosePath()
-{
-    QWindow *shownIn = window()->windowHandle();
-    if (m_pathChecked || !isVisible() || !shownIn) {
-        return;
-    }
-    m_pathChecked = true;
-    m_path = DisplayPath::create(this, contentsRect().size());
-    shownIn->installEventFilter(this);
+    return m_path.get();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    m_windowCopyStale = false;
     QPainter painter(this);
     const QRect area = contentsRect();
     if (!area.contains(event->rect())) {
         drawFrame(&painter);
     }
-    paintPicture(painter, area);
-}
-
-void PictureBox::paintPicture(QPainter &painter, const QRect &area) const
-{
-    painter.save();
-    painter.setClipRect(area);
-    painter.drawImage(area.topLeft(), m_image);
-    // White where the picture does not reach.
-    for (const QRect &rest : QRegion(area) - QRect(area.topLeft(), m_image.size())) {
-        painter.fillRect(rest, palette().color(QPalette::Window));
-    }
-    painter.restore();
+    PicturePainting::paint(painter, area, m_image);
 }
 
 void PictureBox::focusInEvent(QFocusEvent *)

@@ -10,14 +10,14 @@
 #include <QImage>
 
 #include "HeldKeys.h"
-#include "PauseCompanion.h"
+#include "PicturePreparer.h"
 
 class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
 // corner, clipped, and hands each key press on to the trial as a virtual key code. In the trial's
 // pauses it makes the next picture quick to show.
-class PictureBox : public QFrame, public PauseCompanion
+class PictureBox : public QFrame, public PicturePreparer
 {
     Q_OBJECT
 
@@ -42,20 +42,12 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The picture inside the border, area given in the painter's coordinates.
-    void paintPicture(QPainter &painter, const QRect &area) const;
-    // Picks the way to the screen once the window is shown.
-    void choosePath();
-    // Gives the window's own copy, which Qt shows when the window is uncovered, the picture shown.
-    void updateWindowCopy();
-    QRect areaInWindow() const;
+    // The way to the screen, picked once the window is shown; null before.
+    DisplayPath *path();
 
     QImage m_image;
     HeldKeys m_heldKeys;
     std::unique_ptr<DisplayPath> m_path;
-    bool m_pathChecked = false;
-    bool m_windowCopyStale = false;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QObject>
 #include <QRect>
 
 #include "DisplayPath.h"
@@ -19,25 +20,29 @@ class QWidget;
 // round trip for the server to finish reading its shared memory before it paints the same area
 // again; here each picture gets memory of its own that is written once and read by the server
 // whenever the picture is shown.
-class X11Pictures : public DisplayPath
+class X11Pictures : public QObject, public DisplayPath
 {
 public:
-    // Null unless the widget's window is on X11 with shared memory, unscaled, in 32-bit pixels laid
-    // out as QImage::Format_RGB32. Pictures are shown in areas of at most largest.
-    static std::unique_ptr<X11Pictures> create(QWidget *widget, const QSize &largest);
+    // Null, with the reason in the log, unless the widget's window is on X11 with shared memory,
+    // unscaled, in 32-bit pixels laid out as QImage::Format_RGB32.
+    static std::unique_ptr<X11Pictures> create(QWidget *widget);
     ~X11Pictures() override;
 
     X11Pictures(const X11Pictures &) = delete;
     X11Pictures &operator=(const X11Pictures &) = delete;
 
-    bool show(const QImage &picture, const QRect &area) override;
-    // Every picture is sent as it is shown.
-    void send() override {}
-    bool coversWidget() const override { return false; }
-    // Writes each picture into its slot of shared memory, so that showing it writes nothing.
+    void show(const QImage &picture) override;
+    // Brings the window's own copy up to date, takes Qt's wait for the server, and writes each
+    // picture into its slot of shared memory, so that showing it writes nothing.
     void prepare(const QList<QImage> &pictures) override;
     // A request with no reply; the server wakes to read it.
     void wake() override;
+
+    // How many pictures the shared memory holds at once; the least recently shown gives way.
+    static constexpr std::size_t Slots = 8;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // A picture's key changes with its pixels; a slot holds the part of it that was shown.
@@ -48,10 +53,17 @@ private:
         std::size_t offset;
     };
 
-    X11Pictures(xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth, std::uint32_t segment,
-                std::uint8_t *memory, const QSize &largest);
+    X11Pictures(QWidget *widget, xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth,
+                std::uint32_t segment, std::uint8_t *memory, const QSize &largest);
     std::size_t offsetOf(const QImage &picture, const QSize &shown);
+    QRect areaInWindow() const;
+    // Qt shows the window's own copy when the window is uncovered; the pictures put straight on the
+    // screen are painted into it inside the next pause, or just before an expose.
+    void updateWindowCopy();
 
+    QWidget *m_widget;
+    QImage m_shown;
+    bool m_windowCopyStale = false;
     xcb_connection_t *m_connection;
     std::uint32_t m_window;
     std::uint8_t m_depth;

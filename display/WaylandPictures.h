@@ -21,22 +21,22 @@ struct wl_display;
 class WaylandPictures : public DisplayPath
 {
 public:
-    // Null unless the widget's window is on Wayland and the program was built with Qt's private
-    // headers.
+    // Null, with the reason in the log, unless the widget's window is on Wayland.
     static std::unique_ptr<WaylandPictures> create(QWidget *widget);
     ~WaylandPictures() override;
 
-    bool show(const QImage &picture, const QRect &area) override;
-    void send() override;
-    bool coversWidget() const override { return true; }
+    void show(const QImage &picture) override;
     // Takes a free buffer for the next picture, so that showing it copies nothing.
     void prepare(const QList<QImage> &pictures) override;
     // A request that changes nothing, which wakes the compositor.
     void wake() override;
 
 private:
-    WaylandPictures(wl_display *display, QWindow *window);
+    WaylandPictures(QWidget *widget, wl_display *display, QWindow *window);
+    // Sends what was painted: nothing is read or dispatched, so no event of the window system runs.
+    void send();
 
+    QWidget *m_widget;
     wl_display *m_display;
     // A child window, which Qt makes a subsurface of the main window's that updates on its own.
     // The main window owns it; it may go first.

@@ -3,8 +3,6 @@
 
 #include "X11Pictures.h"
 
-#ifdef ZANDEL_X11_PICTURES
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -13,13 +11,19 @@
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
+#include <QBackingStore>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
+
+#include "DisplayLog.h"
+#include "PicturePainting.h"
 
 namespace {
 
-constexpr std::size_t Slots = 8;
 constexpr std::uint32_t White = 0xffffff;
 
 std::size_t slotBytes(const QSize &largest)
@@ -72,17 +76,20 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
 {
     const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &xcb_shm_id);
     if (!extension || !extension->present) {
+        qCDebug(lcDisplay, "X11 shared memory: the server has no MIT-SHM");
         return nullptr;
     }
     const auto version =
         own(xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr));
     if (!version || (version->major_version == 1 && version->minor_version < 2)) {
+        qCDebug(lcDisplay, "X11 shared memory: the server's MIT-SHM hands out no segments (before 1.2)");
         return nullptr;
     }
     const auto reply = own(xcb_shm_create_segment_reply(
         connection, xcb_shm_create_segment(connection, segment, static_cast<std::uint32_t>(size), 0),
         nullptr));
     if (!reply) {
+        qCDebug(lcDisplay, "X11 shared memory: the server refused a segment");
         return nullptr;
     }
     const int *fds = xcb_shm_create_segment_reply_fds(connection, reply.get());
@@ -90,6 +97,7 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
         for (int i = 0; i < reply->nfd; ++i) {
             ::close(fds[i]);
         }
+        qCDebug(lcDisplay, "X11 shared memory: the segment came with %d descriptors", reply->nfd);
         return nullptr;
     }
     // Faulted in now, not page by page when a picture is first written inside a trial.
@@ -97,6 +105,7 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
     ::close(fds[0]);
     if (memory == MAP_FAILED) {
         xcb_shm_detach(connection, segment);
+        qCDebug(lcDisplay, "X11 shared memory: the segment could not be mapped");
         return nullptr;
     }
     return static_cast<std::uint8_t *>(memory);
@@ -104,10 +113,17 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
 
 } // namespace
 
-std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget, const QSize &largest)
+std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection() || widget->devicePixelRatioF() != 1.0 || largest.isEmpty()) {
+    if (!x11 || !x11->connection()) {
+        qCDebug(lcDisplay, "X11 shared memory: no X11 connection");
+        return nullptr;
+    }
+    const QSize largest = widget->contentsRect().size();
+    if (widget->devicePixelRatioF() != 1.0 || largest.isEmpty()) {
+        qCDebug(lcDisplay, "X11 shared memory: the window is scaled (%g) or the box empty",
+                widget->devicePixelRatioF());
         return nullptr;
     }
     xcb_connection_t *connection = x11->connection();
@@ -115,6 +131,7 @@ std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget, const QSize &l
     const auto geometry =
         own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
     if (!geometry || !sharesRgb32Layout(connection, window, geometry->depth)) {
+        qCDebug(lcDisplay, "X11 shared memory: the window's pixels are not laid out as 32-bit RGB");
         return nullptr;
     }
     const std::uint32_t segment = xcb_generate_id(connection);
@@ -122,18 +139,23 @@ std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget, const QSize &l
     if (!memory) {
         return nullptr;
     }
+    qCDebug(lcDisplay, "pictures: X11 shared memory, %zu slots of %dx%d", Slots, largest.width(),
+            largest.height());
     return std::unique_ptr<X11Pictures>(
-        new X11Pictures(connection, window, geometry->depth, segment, memory, largest));
+        new X11Pictures(widget, connection, window, geometry->depth, segment, memory, largest));
 }
 
-X11Pictures::X11Pictures(xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth,
-                         std::uint32_t segment, std::uint8_t *memory, const QSize &largest)
-    : m_connection(connection), m_window(window), m_depth(depth), m_segment(segment), m_memory(memory),
-      m_largest(largest), m_gc(xcb_generate_id(connection))
+X11Pictures::X11Pictures(QWidget *widget, xcb_connection_t *connection, std::uint32_t window,
+                         std::uint8_t depth, std::uint32_t segment, std::uint8_t *memory,
+                         const QSize &largest)
+    : m_widget(widget), m_connection(connection), m_window(window), m_depth(depth), m_segment(segment),
+      m_memory(memory), m_largest(largest), m_gc(xcb_generate_id(connection))
 {
     // No exposure events: the pictures in memory are always whole.
     const std::uint32_t values[] = {White, 0};
     xcb_create_gc(m_connection, m_gc, m_window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+    m_widget->window()->windowHandle()->installEventFilter(this);
+    m_widget->installEventFilter(this);
 }
 
 X11Pictures::~X11Pictures()
@@ -144,8 +166,20 @@ X11Pictures::~X11Pictures()
     ::munmap(m_memory, Slots * slotBytes(m_largest));
 }
 
-bool X11Pictures::show(const QImage &picture, const QRect &area)
+QRect X11Pictures::areaInWindow() const
 {
+    const QRect contents = m_widget->contentsRect();
+    return QRect(m_widget->mapTo(m_widget->window(), contents.topLeft()), contents.size());
+}
+
+void X11Pictures::show(const QImage &picture)
+{
+    const QRect area = areaInWindow();
+    QBackingStore *store = m_widget->backingStore();
+    if (!store || !QRect(QPoint(), store->size()).contains(area)) {
+        m_widget->repaint(m_widget->contentsRect()); // the window is not laid out for it yet
+        return;
+    }
     const QRect shown = QRect(area.topLeft(), picture.size()) & area & QRect(area.topLeft(), m_largest);
     if (!shown.isEmpty()) {
         xcb_shm_put_image(m_connection, m_window, m_gc, static_cast<std::uint16_t>(shown.width()),
@@ -165,11 +199,20 @@ bool X11Pictures::show(const QImage &picture, const QRect &area)
         }
     }
     xcb_flush(m_connection);
-    return true;
+    m_shown = picture;
+    m_windowCopyStale = true;
 }
 
 void X11Pictures::prepare(const QList<QImage> &pictures)
 {
+    updateWindowCopy();
+    if (QBackingStore *store = m_widget->backingStore()) {
+        // Qt waits for the server to finish reading what it last sent before it paints the same
+        // place again; an empty paint of the whole window waits now, so that disabling Start after
+        // the pause paints without that wait.
+        store->beginPaint(QRect(QPoint(), store->size()));
+        store->endPaint();
+    }
     for (const QImage &picture : pictures) {
         if (!picture.isNull()) {
             offsetOf(picture, picture.size().boundedTo(m_largest));
@@ -210,22 +253,28 @@ std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
     return offset;
 }
 
-#else // built without the headers for X11 shared memory: Qt paints as usual
-
-std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *, const QSize &)
+bool X11Pictures::eventFilter(QObject *watched, QEvent *event)
 {
-    return nullptr;
+    if (watched == m_widget && event->type() == QEvent::Paint) {
+        m_windowCopyStale = false; // Qt paints the box's own picture into the copy
+    } else if (event->type() == QEvent::Expose) {
+        updateWindowCopy(); // before Qt shows the copy
+    }
+    return QObject::eventFilter(watched, event);
 }
 
-X11Pictures::~X11Pictures() = default;
-
-bool X11Pictures::show(const QImage &, const QRect &)
+void X11Pictures::updateWindowCopy()
 {
-    return false;
+    QBackingStore *store = m_widget->backingStore();
+    if (!m_windowCopyStale || !store) {
+        return;
+    }
+    m_windowCopyStale = false;
+    const QRect area = areaInWindow();
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        PicturePainting::paint(painter, area, m_shown);
+    }
+    store->endPaint();
 }
-
-void X11Pictures::prepare(const QList<QImage> &) {}
-
-void X11Pictures::wake() {}
-
-#endif

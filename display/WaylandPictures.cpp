@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "WaylandPictures.h"
+
+#include <wayland-client-protocol.h>
+
+#include <QBackingStore>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QWidget>
+#include <QWindow>
+
+#include "DisplayLog.h"
+#include "PicturePainting.h"
+
+// Qt 6.4 hands out the display connection and the surfaces only through its platform interface,
+// behind private headers; from Qt 6.5 on, QNativeInterface::QWaylandApplication gives the
+// connection in public.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#include <qpa/qplatformnativeinterface.h>
+#endif
+
+namespace {
+
+wl_display *displayConnection()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
+    return native ? static_cast<wl_display *>(native->nativeResourceForIntegration("wl_display")) : nullptr;
+#else
+    auto *wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+    return wayland ? wayland->display() : nullptr;
+#endif
+}
+
+} // namespace
+
+std::unique_ptr<WaylandPictures> WaylandPictures::create(QWidget *widget)
+{
+    wl_display *display = displayConnection();
+    QWindow *window = widget->window()->windowHandle();
+    if (!display || !window) {
+        qCDebug(lcDisplay, "Wayland subsurface: no Wayland display connection");
+        return nullptr;
+    }
+    qCDebug(lcDisplay, "pictures: Wayland subsurface, sent at once");
+    return std::unique_ptr<WaylandPictures>(new WaylandPictures(widget, display, window));
+}
+
+WaylandPictures::WaylandPictures(QWidget *widget, wl_display *display, QWindow *window)
+    : m_widget(widget), m_display(display), m_surface(new QWindow(window))
+{
+    // The picture box below it keeps the keys and the focus.
+    m_surface->setFlags(Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    m_surface->setSurfaceType(QSurface::RasterSurface);
+    m_store = std::make_unique<QBackingStore>(m_surface);
+    const QRect contents = widget->contentsRect();
+    m_surface->setGeometry(QRect(widget->mapTo(widget->window(), contents.topLeft()), contents.size()));
+    m_store->resize(contents.size());
+}
+
+WaylandPictures::~WaylandPictures()
+{
+    m_store.reset();
+    delete m_surface;
+}
+
+void WaylandPictures::show(const QImage &picture)
+{
+    const QRect contents = m_widget->contentsRect();
+    const QRect area(m_widget->mapTo(m_widget->window(), contents.topLeft()), contents.size());
+    if (m_surface) {
+        if (m_surface->geometry() != area) {
+            m_surface->setGeometry(area);
+            m_store->resize(area.size());
+        }
+        // Shown only once the main window is, since Qt 6.4 never exposes a child made before that.
+        if (!m_surface->isVisible()) {
+            m_surface->show();
+        }
+    }
+    if (!m_surface || !m_surface->isExposed()) {
+        // Until the surface is exposed, the picture box paints as usual, sent at once all the same.
+        m_widget->repaint(contents);
+        send();
+        return;
+    }
+    const QRect whole(QPoint(), area.size());
+    m_store->beginPaint(whole);
+    {
+        QPainter painter(m_store->paintDevice());
+        PicturePainting::paint(painter, whole, picture);
+    }
+    m_store->endPaint();
+    m_store->flush(whole);
+    send();
+}
+
+void WaylandPictures::prepare(const QList<QImage> &)
+{
+    // Qt paints into a buffer the compositor has let go of, copying the last picture into it
+    // first; an empty paint takes one now.
+    if (m_surface && m_surface->isExposed()) {
+        m_store->beginPaint(QRegion());
+        m_store->endPaint();
+    }
+}
+
+void WaylandPictures::wake()
+{
+    if (!m_surface || !m_surface->isExposed()) {
+        return;
+    }
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    auto *surface = static_cast<wl_surface *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", m_surface));
+    if (surface) {
+        // Damage is applied with the next commit, and an empty one changes nothing.
+        wl_surface_damage_buffer(surface, 0, 0, 0, 0);
+        send();
+    }
+#else
+    // The surface is not public; a round trip the program does not wait for wakes the compositor
+    // as well, and its answer goes to a callback already let go.
+    wl_callback_destroy(wl_display_sync(m_display));
+    send();
+#endif
+}
+
+void WaylandPictures::send()
+{
+    wl_display_flush(m_display);
+}

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QList>
+
+class QImage;
+
+// Whoever shows the pictures: inside each of the trial's pauses it makes the picture after the
+// pause quick to show, and wakes the display server shortly before the pause ends. SystemRuntime::
+// pause calls it; the timeline of a pause is written there.
+//
+// The contract: the pictures handed to prepare() are the very QImage objects (the same cacheKey)
+// that the loads after the pause return, so what is made ready for them is found again; neither
+// call may fail, throw or take a step of the trial: it is work done inside the pause, never a
+// described step brought forward.
+class PicturePreparer
+{
+public:
+    virtual ~PicturePreparer() = default;
+
+    // At the start of a pause, with the pictures the next step may show.
+    virtual void prepare(const QList<QImage> &upcoming) = 0;
+    // A few hundred microseconds before the pause ends.
+    virtual void wake() = 0;
+};

@@ -21,10 +21,15 @@
 #include <sys/shm.h>
 #include <thread>
 
+#include "MainWindowFigures.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int Width = 1027, Height = 735, BoxX = 304, BoxY = 184, Side = 233;
+using MainWindowFigures::pixels;
+constexpr int Width = pixels(MainWindowFigures::Width), Height = pixels(MainWindowFigures::Height);
+constexpr int BoxX = pixels(MainWindowFigures::PictureLeft), BoxY = pixels(MainWindowFigures::PictureTop);
+constexpr int Side = pixels(MainWindowFigures::PictureSide);
 
 void pause(int milliseconds)
 {

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "MainWindowFigures.h"
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));
-    window.resize(1027, 735);
+    window.resize(MainWindowFigures::pixels(MainWindowFigures::Width),
+                  MainWindowFigures::pixels(MainWindowFigures::Height));
     window.show();
     return QApplication::exec();
 }

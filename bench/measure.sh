@@ -3,26 +3,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside an X display (scripts/bench.sh starts one, with -noreset so that the server does
 # not restart between programs) and prints the benchmark table.
-# Arguments: the build folder, the number of runs of each measure (at least 5).
+# Arguments: the build folder, the number of runs of each measure (at least 5), the chart's path.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/buttons.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/windows.sh"
 build=$(cd "$1" && pwd)
 runs=$2
+chart=$3
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# Prints the id of the visible window with exactly this title; waits up to 20 s.
-wait_window() {
-    local id i
-    for i in $(seq 400); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    echo "no window titled $1" >&2
-    return 1
 }
 
 peak_kib() {
@@ -105,7 +94,7 @@ if command -v gnuplot >/dev/null; then
     done
     gnuplot <<PLOT
 set terminal pngcairo size 800,420 font "Liberation Sans,10"
-set output "$(dirname "${BASH_SOURCE[0]}")/../docs/timing.png"
+set output "$chart"
 set title "On screen beyond the pauses, per trial ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), Xvfb)"
 set xlabel "trial (three per process)"
 set ylabel "ms"

@@ -38,10 +38,11 @@ public:
     static constexpr std::int16_t KeyUp = 38;
     static constexpr std::int16_t KeyRight = 39;
     static constexpr std::int16_t KeyDown = 40;
-    static constexpr std::int16_t KeyPad2 = 98;
-    static constexpr std::int16_t KeyPad4 = 100;
-    static constexpr std::int16_t KeyPad6 = 102;
-    static constexpr std::int16_t KeyPad8 = 104;
+    static constexpr std::int16_t KeyPad0 = 96; // the keypad's digits 0 to 9 run on from here
+    static constexpr std::int16_t KeyPad2 = KeyPad0 + 2;
+    static constexpr std::int16_t KeyPad4 = KeyPad0 + 4;
+    static constexpr std::int16_t KeyPad6 = KeyPad0 + 6;
+    static constexpr std::int16_t KeyPad8 = KeyPad0 + 8;
 
     Trial(Runtime &runtime, TrialDisplay &display);
 

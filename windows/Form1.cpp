@@ -38,10 +38,12 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
       m_onError(std::move(onError))
 {
     setObjectName(QStringLiteral("Form1"));
-    WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), 15405, 11025, Background);
+    WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), MainWindowFigures::Width,
+                            MainWindowFigures::Height, Background);
 
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipsRect(4560, 2760, 3495, 3495));
+    m_picture1->setGeometry(twipsRect(MainWindowFigures::PictureLeft, MainWindowFigures::PictureTop,
+                                      MainWindowFigures::PictureSide, MainWindowFigures::PictureSide));
 
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(twipsRect(4680, 6600, 3495, 255));

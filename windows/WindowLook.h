@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "MainWindowFigures.h"
+
 class QPushButton;
 class QWidget;
 
@@ -18,7 +20,7 @@ namespace WindowLook {
 
 constexpr int twips(int length)
 {
-    return length / 15;
+    return MainWindowFigures::pixels(length);
 }
 
 constexpr QRect twipsRect(int left, int top, int width, int height)

@@ -4,7 +4,7 @@
 # Each test runs in a fresh data folder and working directory, under the X display that
 # xvfb-run gives it, and stops whatever it started.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/buttons.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/windows.sh"
 
 program=$1
 seed=$2
@@ -37,21 +37,6 @@ fail() {
 start_program() {
     "$program" >"$tmp/out" 2>"$tmp/err" &
     pid=$!
-}
-
-# Prints the id of the visible window with exactly this title, once it has the keyboard focus, so
-# that it takes the clicks and keys that follow; waits up to 30 s.
-wait_window() {
-    local id i
-    for i in $(seq 600); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [[ -n $id ]] && timeout 30 xdotool windowfocus --sync "$id" 2>/dev/null; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
 }
 
 # Waits up to 30 s until no visible window has this title.

@@ -1,15 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFrame>
 #include <QTest>
 
 #include "WindowRig.h"
+#include "X11Pictures.h"
 
 namespace {
 
@@ -22,7 +27,8 @@ public:
     }
     ~ScreenReader() { xcb_disconnect(m_connection); }
 
-    bool isWhite(const QPoint &point) const
+    // The pixel's red, green and blue, or ~0u where it cannot be read.
+    std::uint32_t colour(const QPoint &point) const
     {
         const auto reply = std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)>(
             xcb_get_image_reply(m_connection,
@@ -31,9 +37,11 @@ public:
                                               static_cast<std::int16_t>(point.y()), 1, 1, ~0u),
                                 nullptr),
             &std::free);
-        return reply && (*reinterpret_cast<const std::uint32_t *>(xcb_get_image_data(reply.get())) &
-                         0xffffff) == 0xffffff;
+        return reply ? *reinterpret_cast<const std::uint32_t *>(xcb_get_image_data(reply.get())) & 0xffffff
+                     : ~0u;
     }
+
+    bool isWhite(const QPoint &point) const { return colour(point) == 0xffffff; }
 
     // The program's requests reach the server on their own connection; wait a while for them.
     bool becomes(const QPoint &point, bool white) const
@@ -106,6 +114,78 @@ private slots:
         screen.spoilAndExpose(rig.picture()->geometry());
         QVERIFY(screen.isWhite(centre));
         QTRY_VERIFY(!screen.isWhite(centre));
+    }
+
+    void theRealPauseKeepsTheBlankOnScreenAndTheArrowAfterIt()
+    {
+        WindowRig rig;
+        const xcb_window_t window = static_cast<xcb_window_t>(rig.form1.winId());
+        const QPoint centre = rig.picture()->geometry().center();
+        rig.runtime.feedSlots({0, 1, 2, 3, 0});
+        rig.click("Command1");
+        // Each pause as the program runs it: the picture box prepares the next pictures, sleeps, is
+        // woken near the end. Another client looks at the box all the while.
+        int pauses = 0;
+        int arrowsSeenInPauses = 0;
+        QElapsedTimer shortest;
+        qint64 shortestPause = 1'000'000;
+        rig.runtime.onPause = [&](int milliseconds) {
+            std::atomic<bool> pausing = true;
+            std::thread watcher([&] {
+                const ScreenReader screen(window);
+                // The blank was sent before the pause; the server may take it after this client's
+                // first look.
+                arrowsSeenInPauses += screen.becomes(centre, true) ? 0 : 1;
+                while (pausing) {
+                    arrowsSeenInPauses += screen.isWhite(centre) ? 0 : 1;
+                }
+            });
+            shortest.start();
+            rig.runtime.SystemRuntime::pause(milliseconds);
+            shortestPause = std::min(shortestPause, shortest.elapsed());
+            pausing = false;
+            watcher.join();
+            ++pauses;
+        };
+        const ScreenReader screen(window);
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            WindowRig::press(key);
+            QVERIFY(screen.becomes(centre, false)); // the arrow after the pause
+        }
+        QCOMPARE(pauses, 4);
+        QCOMPARE(arrowsSeenInPauses, 0);
+        QVERIFY(shortestPause >= Trial::PauseBetweenArrows);
+    }
+
+    void moreDistinctPicturesThanSlotsEachShowTheirOwn()
+    {
+        QFrame box;
+        box.setFrameStyle(QFrame::NoFrame);
+        box.resize(40, 40);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const std::unique_ptr<X11Pictures> pictures = X11Pictures::create(&box);
+        QVERIFY(pictures);
+        const ScreenReader screen(static_cast<xcb_window_t>(box.winId()));
+        QList<QImage> shades;
+        for (std::size_t i = 0; i < X11Pictures::Slots + 3; ++i) {
+            QImage shade(40, 40, QImage::Format_RGB32);
+            shade.fill(QColor(static_cast<int>(20 * i), 0, 255 - static_cast<int>(20 * i)));
+            shades.append(shade);
+        }
+        // Twice round: the second time every picture has lost its slot to a later one, and must be
+        // written again rather than show what the slot holds now.
+        for (int round = 0; round < 2; ++round) {
+            for (const QImage &shade : std::as_const(shades)) {
+                pictures->show(shade);
+                const std::uint32_t expected = shade.pixel(20, 20) & 0xffffff;
+                QElapsedTimer timer;
+                timer.start();
+                while (screen.colour(QPoint(20, 20)) != expected && !timer.hasExpired(5000)) {
+                }
+                QCOMPARE(screen.colour(QPoint(20, 20)), expected);
+            }
+        }
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "WindowActivation.h"
+
 namespace WindowLook {
 
 void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips,
@@ -64,9 +66,7 @@ QFont arial(qreal points)
 
 void activate(QWidget *window)
 {
-    window->show();
-    window->raise();
-    window->activateWindow();
+    WindowActivation::activate(window);
 }
 
 void back(QWidget *window, QWidget *mainWindow)

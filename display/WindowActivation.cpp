@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "WindowActivation.h"
+
+#include <QWidget>
+
+#include "DisplayConfig.h"
+
+#if ZANDEL_X11_PICTURES_ENABLED
+#include "X11Activation.h"
+#endif
+
+namespace WindowActivation {
+
+void activate(QWidget *window)
+{
+    window->show();
+    window->raise();
+#if ZANDEL_X11_PICTURES_ENABLED
+    if (X11Activation::request(window)) {
+        return;
+    }
+#endif
+    window->activateWindow();
+}
+
+} // namespace WindowActivation

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "X11Activation.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "DisplayLog.h"
+
+namespace {
+
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const ReplyPointer<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// Whether a window manager runs that says it takes activation requests; without one, Qt sets the
+// focus itself.
+bool windowManagerActivates(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t activeWindow)
+{
+    static const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
+    const ReplyPointer<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 1024), nullptr),
+        &std::free);
+    if (!reply || reply->format != 32) {
+        return false;
+    }
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, activeWindow) != atoms + count;
+}
+
+// The server's time now. Qt's connection hands every event to Qt's own reader, so a connection of
+// its own changes a property of a window of its own and reads the time from the notice.
+class ServerClock
+{
+public:
+    ServerClock() : m_connection(xcb_connect(nullptr, nullptr))
+    {
+        if (xcb_connection_has_error(m_connection)) {
+            return;
+        }
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        m_window = xcb_generate_id(m_connection);
+        const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+        m_property = atom(m_connection, "_ZANDEL_TIME");
+    }
+    ~ServerClock() { xcb_disconnect(m_connection); }
+    ServerClock(const ServerClock &) = delete;
+    ServerClock &operator=(const ServerClock &) = delete;
+
+    // 0 (CurrentTime) where the server cannot be asked.
+    xcb_timestamp_t now()
+    {
+        if (m_property == XCB_ATOM_NONE) {
+            return XCB_CURRENT_TIME;
+        }
+        xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, m_property, XCB_ATOM_STRING, 8, 0,
+                            nullptr);
+        xcb_flush(m_connection);
+        while (xcb_generic_event_t *event = xcb_wait_for_event(m_connection)) {
+            const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(event, &std::free);
+            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                return reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
+            }
+        }
+        return XCB_CURRENT_TIME;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    xcb_window_t m_window = XCB_NONE;
+    xcb_atom_t m_property = XCB_ATOM_NONE;
+};
+
+} // namespace
+
+namespace X11Activation {
+
+bool request(QWidget *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return false;
+    }
+    xcb_connection_t *connection = x11->connection();
+    static const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!windowManagerActivates(connection, screen->root, activeWindow)) {
+        return false;
+    }
+    static ServerClock clock;
+    const xcb_timestamp_t now = clock.now();
+    if (activeWindow == XCB_ATOM_NONE || now == XCB_CURRENT_TIME) {
+        qCDebug(lcDisplay, "activation: Qt's request, the server's time is not to be had");
+        return false;
+    }
+    const QWidget *active = QApplication::activeWindow();
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = activeWindow;
+    message.data.data32[0] = 1; // from an application, as its user's action
+    message.data.data32[1] = now;
+    message.data.data32[2] = active ? static_cast<xcb_window_t>(active->winId()) : XCB_NONE;
+    xcb_send_event(connection, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+    qCDebug(lcDisplay, "activation: %s at the server's time %u", qPrintable(window->windowTitle()), now);
+    return true;
+}
+
+} // namespace X11Activation

@@ -14,6 +14,7 @@ ZANDEL_PACKAGES=(
     dpkg-dev debhelper fakeroot lintian  # the Debian package
     qt6-base-private-dev libwayland-dev pkgconf  # the picture box on Wayland
     weston qt6-wayland                   # the Wayland test
+    mutter dbus-daemon x11-utils         # the test under GNOME's window manager
 )
 
 zandel_install_missing() {

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Under GNOME's window manager, which prevents focus stealing: a fast trial whose keys keep coming
+# after the tenth hit still brings the result window to the front with the focus. Runs inside
+# dbus-run-session.
+source "$(dirname "$0")/common.sh"
+
+mutter --x11 --replace --sm-disable >"$tmp/mutter.log" 2>&1 &
+wm=$!
+stop_wm() {
+    kill "$wm" 2>/dev/null || true
+    wait "$wm" 2>/dev/null || true
+    cleanup
+}
+trap stop_wm EXIT
+for _ in $(seq 600); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "mutter did not start: $(cat "$tmp/mutter.log")"
+
+cp "$seed" ppunkte.txt
+start_program
+main=$(wait_window "Zandel-Programm") || fail "the main window did not appear"
+click_at "$main" "${START[@]}"
+size_before=$(stat -c %s "$score")
+for _ in $(seq 300); do
+    xdotool key --delay 10 Up Right Down Left
+    [[ $(stat -c %s "$score") -gt $size_before ]] && break
+done
+[[ $(stat -c %s "$score") -gt $size_before ]] || fail "the trial did not finish"
+# Keys still coming while the result window opens.
+xdotool key --delay 10 Up Right Down Left Up Right Down Left
+
+result=
+active=
+for _ in $(seq 600); do
+    result=$(xdotool search --onlyvisible --name '^Ergebnis Zandel$' 2>/dev/null | head -n 1 || true)
+    active=$(xdotool getactivewindow 2>/dev/null || true)
+    [[ -n $result && $active == "$result" ]] && break
+    sleep 0.05
+done
+[[ -n $result ]] || fail "the result window was not shown"
+[[ $active == "$result" ]] ||
+    fail "the result window did not take the focus: $(xprop -id "$result" _NET_WM_STATE)"
+on_top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }')
+(( on_top == result )) || fail "the result window is not on top: $(xprop -root _NET_CLIENT_LIST_STACKING)"
+echo "PASS: the result window is in front with the focus under mutter"

@@ -130,4 +130,20 @@ bool request(QWidget *window)
     return true;
 }
 
+void fixFrame(QWidget *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return;
+    }
+    xcb_connection_t *connection = x11->connection();
+    static const xcb_atom_t motifHints = atom(connection, "_MOTIF_WM_HINTS");
+    // flags (functions, decorations), functions (move, close), decorations (border, title, menu),
+    // input mode, status
+    const std::uint32_t hints[] = {0x1 | 0x2, 0x04 | 0x20, 0x02 | 0x08 | 0x10, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        motifHints, motifHints, 32, 5, hints);
+    xcb_flush(connection);
+}
+
 } // namespace X11Activation

@@ -45,6 +45,18 @@ private slots:
         QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     }
 
+    void staysAtItsSizeWhenMadeFullScreenOrMaximised()
+    {
+        QWidget mainWindow;
+        Form2 form(&mainWindow);
+        form.show();
+        for (const Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+            form.setWindowState(state);
+            QCOMPARE(form.windowState(), Qt::WindowNoState);
+            QCOMPARE(form.size(), QSize(475, 368));
+        }
+    }
+
     void linesStayInOrder()
     {
         QWidget mainWindow;

@@ -10,7 +10,9 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "FixedWindowState.h"
 #include "WindowActivation.h"
+#include "WindowFrame.h"
 
 namespace WindowLook {
 
@@ -29,6 +31,8 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry());
         window->move(centred.topLeft());
     }
+    WindowFrame::fix(window);
+    new FixedWindowState(window);
 }
 
 QIcon applicationIcon()

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Under GNOME's window manager, which prevents focus stealing: a fast trial whose keys keep coming
-# after the tenth hit still brings the result window to the front with the focus. Runs inside
-# dbus-run-session.
+# after the tenth hit still brings the result window to the front with the focus, and neither
+# window offers to be resized, minimised or maximised. Runs inside dbus-run-session.
 source "$(dirname "$0")/common.sh"
 
 mutter --x11 --replace --sm-disable >"$tmp/mutter.log" 2>&1 &
@@ -46,4 +46,15 @@ done
     fail "the result window did not take the focus: $(xprop -id "$result" _NET_WM_STATE)"
 on_top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }')
 (( on_top == result )) || fail "the result window is not on top: $(xprop -root _NET_CLIENT_LIST_STACKING)"
-echo "PASS: the result window is in front with the focus under mutter"
+
+# A fixed frame: moving and closing only (Motif functions 0x24), border, title and menu (0x1a); and
+# what mutter then allows.
+for window in "$main" "$result"; do
+    hints=$(xprop -id "$window" _MOTIF_WM_HINTS)
+    [[ $hints == *'= 0x3, 0x24, 0x1a, 0x0, 0x0' ]] || fail "Motif hints: $hints"
+    allowed=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+    [[ $allowed == *_NET_WM_ACTION_CLOSE* ]] || fail "no close: $allowed"
+    [[ $allowed != *MINIMIZE* && $allowed != *MAXIMIZE* && $allowed != *RESIZE* && $allowed != *FULLSCREEN* ]] ||
+        fail "more allowed than moving and closing: $allowed"
+done
+echo "PASS: the result window is in front with the focus under mutter, both frames fixed"

@@ -8,7 +8,7 @@
 #include "DisplayConfig.h"
 
 #if ZANDEL_X11_PICTURES_ENABLED
-#include "X11Activation.h"
+#include "X11WindowManager.h"
 #endif
 
 namespace WindowActivation {
@@ -18,7 +18,7 @@ void activate(QWidget *window)
     window->show();
     window->raise();
 #if ZANDEL_X11_PICTURES_ENABLED
-    if (X11Activation::request(window)) {
+    if (X11WindowManager::request(window)) {
         return;
     }
 #endif

@@ -8,7 +8,7 @@
 #include "DisplayConfig.h"
 
 #if ZANDEL_X11_PICTURES_ENABLED
-#include "X11Activation.h"
+#include "X11WindowManager.h"
 #endif
 
 namespace WindowFrame {
@@ -16,7 +16,7 @@ namespace WindowFrame {
 void fix(QWidget *window)
 {
 #if ZANDEL_X11_PICTURES_ENABLED
-    X11Activation::fixFrame(window);
+    X11WindowManager::fixFrame(window);
 #else
     Q_UNUSED(window)
 #endif

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "X11Activation.h"
+#include "X11WindowManager.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -93,7 +93,7 @@ private:
 
 } // namespace
 
-namespace X11Activation {
+namespace X11WindowManager {
 
 bool request(QWidget *window)
 {
@@ -146,4 +146,4 @@ void fixFrame(QWidget *window)
     xcb_flush(connection);
 }
 
-} // namespace X11Activation
+} // namespace X11WindowManager

@@ -6,7 +6,7 @@
 class QWidget;
 
 // What the program asks of an X11 window manager for its windows.
-namespace X11Activation {
+namespace X11WindowManager {
 
 // Asks to activate a window with the server's time now, as the person's own action: the window
 // opens because of their last key or click. False where the window is not on X11, or no window
@@ -17,4 +17,4 @@ bool request(QWidget *window);
 // window is not on X11.
 void fixFrame(QWidget *window);
 
-} // namespace X11Activation
+} // namespace X11WindowManager

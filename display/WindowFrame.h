@@ -13,4 +13,10 @@ namespace WindowFrame {
 // are set here, before the window is first shown. Elsewhere Qt's window flags say it.
 void fix(QWidget *window);
 
+// Places the window so that its frame, not only its client area, stands at the centre of the
+// screen. Called as it is first shown: a window manager that tells the frame's extents on request
+// has had them asked for at creation, and is given a few milliseconds more; the window is placed
+// once, before it is mapped. Without such a window manager the client area is centred.
+void centre(QWidget *window);
+
 } // namespace WindowFrame

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <xcb/xcb.h>
 
 #include <QApplication>
@@ -29,9 +30,8 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
-// Whether a window manager runs that says it takes activation requests; without one, Qt sets the
-// focus itself.
-bool windowManagerActivates(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t activeWindow)
+// Whether a window manager runs that says it takes this request (activation, frame extents).
+bool windowManagerTakes(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t request)
 {
     static const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
     const ReplyPointer<xcb_get_property_reply_t> reply(
@@ -43,7 +43,7 @@ bool windowManagerActivates(xcb_connection_t *connection, xcb_window_t root, xcb
     }
     const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, activeWindow) != atoms + count;
+    return std::find(atoms, atoms + count, request) != atoms + count;
 }
 
 // The server's time now. Qt's connection hands every event to Qt's own reader, so a connection of
@@ -104,7 +104,8 @@ bool request(QWidget *window)
     xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (!windowManagerActivates(connection, screen->root, activeWindow)) {
+    // Without a window manager, Qt sets the focus itself.
+    if (!windowManagerTakes(connection, screen->root, activeWindow)) {
         return false;
     }
     static ServerClock clock;
@@ -141,9 +142,58 @@ void fixFrame(QWidget *window)
     // flags (functions, decorations), functions (move, close), decorations (border, title, menu),
     // input mode, status
     const std::uint32_t hints[] = {0x1 | 0x2, 0x04 | 0x20, 0x02 | 0x08 | 0x10, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                        motifHints, motifHints, 32, 5, hints);
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, motifHints, motifHints, 32, 5, hints);
+
+    static const xcb_atom_t requestExtents = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (windowManagerTakes(connection, screen->root, requestExtents)) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = id;
+        message.type = requestExtents;
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+    }
     xcb_flush(connection);
+}
+
+QMargins frameExtents(QWidget *window, std::chrono::milliseconds patience)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return {};
+    }
+    xcb_connection_t *connection = x11->connection();
+    static const xcb_atom_t requestExtents = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    static const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!windowManagerTakes(connection, screen->root, requestExtents)) {
+        return {};
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        const ReplyPointer<xcb_get_property_reply_t> reply(
+            xcb_get_property_reply(connection,
+                                   xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                                                    extentsAtom, XCB_ATOM_CARDINAL, 0, 4),
+                                   nullptr),
+            &std::free);
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
+            const auto *extents = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+            // left, right, top, bottom
+            return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                            static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            qCDebug(lcDisplay, "frame: no extents for %s; its client area is centred",
+                    qPrintable(window->windowTitle()));
+            return {};
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 } // namespace X11WindowManager

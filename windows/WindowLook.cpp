@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "CentredFrame.h"
 #include "FixedWindowState.h"
 #include "WindowActivation.h"
 #include "WindowFrame.h"
@@ -32,6 +33,7 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
         window->move(centred.topLeft());
     }
     WindowFrame::fix(window);
+    new CentredFrame(window);
     new FixedWindowState(window);
 }
 

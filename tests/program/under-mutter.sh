@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Under GNOME's window manager, which prevents focus stealing: a fast trial whose keys keep coming
-# after the tenth hit still brings the result window to the front with the focus, and neither
-# window offers to be resized, minimised or maximised. Runs inside dbus-run-session.
+# after the tenth hit still brings the result window to the front with the focus; neither window
+# offers to be resized, minimised or maximised, and each frame is centred. Runs in dbus-run-session.
 source "$(dirname "$0")/common.sh"
 
 mutter --x11 --replace --sm-disable >"$tmp/mutter.log" 2>&1 &
@@ -57,4 +57,18 @@ for window in "$main" "$result"; do
     [[ $allowed != *MINIMIZE* && $allowed != *MAXIMIZE* && $allowed != *RESIZE* && $allowed != *FULLSCREEN* ]] ||
         fail "more allowed than moving and closing: $allowed"
 done
-echo "PASS: the result window is in front with the focus under mutter, both frames fixed"
+
+# Each frame, title bar included, centred on the screen.
+read -r screen_width screen_height < <(xwininfo -root | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print w, h }')
+for window in "$main" "$result"; do
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r x y width height < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } /^  Width:/ { w = $2 }
+             /^  Height:/ { h = $2 } END { print x, y, w, h }')
+    centre_x=$(( (x - left) * 2 + width + left + right ))
+    centre_y=$(( (y - top) * 2 + height + top + bottom ))
+    (( centre_x - screen_width >= -2 && centre_x - screen_width <= 2 &&
+       centre_y - screen_height >= -2 && centre_y - screen_height <= 2 )) ||
+        fail "frame not centred: client at $x,$y ${width}x$height, extents $left $right $top $bottom"
+done
+echo "PASS: under mutter the result window is in front with the focus, both frames fixed and centred"

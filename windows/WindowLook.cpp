@@ -10,10 +10,9 @@
 #include <QStyle>
 #include <QWidget>
 
-#include "CentredFrame.h"
-#include "FixedWindowState.h"
 #include "WindowActivation.h"
 #include "WindowFrame.h"
+#include "WindowPlacement.h"
 
 namespace WindowLook {
 
@@ -33,8 +32,7 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
         window->move(centred.topLeft());
     }
     WindowFrame::fix(window);
-    new CentredFrame(window);
-    new FixedWindowState(window);
+    new WindowPlacement(window);
 }
 
 QIcon applicationIcon()

@@ -4,10 +4,7 @@
 #include "WindowLook.h"
 
 #include <QDirIterator>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QWidget>
 
 #include "WindowActivation.h"
@@ -26,12 +23,8 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
     const QSize size(twips(widthTwips), twips(heightTwips));
     window->setFixedSize(size);
     fillBackground(window, background);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect centred =
-            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry());
-        window->move(centred.topLeft());
-    }
     WindowFrame::fix(window);
+    // Centred as it is first shown, when the frame around it is known.
     new WindowPlacement(window);
 }
 

@@ -15,32 +15,15 @@
 
 #include "DisplayLog.h"
 #include "PicturePainting.h"
+#include "WaylandCompositor.h"
 
-// Qt 6.4 hands out the display connection and the surfaces only through its platform interface,
-// behind private headers; from Qt 6.5 on, QNativeInterface::QWaylandApplication gives the
-// connection in public.
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 #include <qpa/qplatformnativeinterface.h>
 #endif
 
-namespace {
-
-wl_display *displayConnection()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
-    return native ? static_cast<wl_display *>(native->nativeResourceForIntegration("wl_display")) : nullptr;
-#else
-    auto *wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
-    return wayland ? wayland->display() : nullptr;
-#endif
-}
-
-} // namespace
-
 std::unique_ptr<WaylandPictures> WaylandPictures::create(QWidget *widget)
 {
-    wl_display *display = displayConnection();
+    wl_display *display = WaylandCompositor::connection();
     QWindow *window = widget->window()->windowHandle();
     if (!display || !window) {
         qCDebug(lcDisplay, "Wayland subsurface: no Wayland display connection");

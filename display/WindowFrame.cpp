@@ -15,6 +15,18 @@
 #if ZANDEL_X11_PICTURES_ENABLED
 #include "X11WindowManager.h"
 #endif
+#if ZANDEL_WAYLAND_FLUSH_ENABLED
+#include "WaylandCompositor.h"
+#endif
+
+namespace {
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
 
 namespace WindowFrame {
 
@@ -43,6 +55,20 @@ void centre(QWidget *window)
                                              screen->availableGeometry());
     // The client area's own place, which no window manager moves by its frame.
     window->setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+bool needsOwnTitleBar(QWidget *window)
+{
+#if ZANDEL_WAYLAND_FLUSH_ENABLED
+    if (onWayland() && !WaylandCompositor::decoratesWindows()) {
+        // Qt drops the frameless hint while title bar hints stand beside it.
+        window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        return true;
+    }
+#else
+    Q_UNUSED(window)
+#endif
+    return false;
 }
 
 } // namespace WindowFrame

@@ -19,4 +19,9 @@ void fix(QWidget *window);
 // once, before it is mapped. Without such a window manager the client area is centred.
 void centre(QWidget *window);
 
+// Whether the window is to carry a title bar of the program's own: natively on Wayland under a
+// compositor that draws no frames, where Qt's would offer minimise and maximise. Such a window is
+// made frameless here.
+bool needsOwnTitleBar(QWidget *window);
+
 } // namespace WindowFrame

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "TitleBar.h"
 #include "WindowActivation.h"
 #include "WindowFrame.h"
 #include "WindowPlacement.h"
@@ -24,6 +25,9 @@ void setUpWindow(QWidget *window, const QString &caption, int widthTwips, int he
     window->setFixedSize(size);
     fillBackground(window, background);
     WindowFrame::fix(window);
+    if (WindowFrame::needsOwnTitleBar(window)) {
+        new TitleBar(window);
+    }
     // Centred as it is first shown, when the frame around it is known.
     new WindowPlacement(window);
 }

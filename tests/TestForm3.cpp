@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 #include "Form3.h"
+#include "TitleBar.h"
 #include "WindowRig.h"
 
 class TestForm3 : public QObject
@@ -122,6 +124,26 @@ private slots:
         explanation->close();
         QVERIFY(!explanation->isVisible());
         QVERIFY(!rig.form1.isEnding());
+    }
+
+    // Where the window system draws no frame, the program's own bar stands above the designed
+    // client area, once, however often the window is shown, and its close box hides the window.
+    void ownTitleBarKeepsTheClientArea()
+    {
+        QWidget mainWindow;
+        Form3 form(&mainWindow);
+        new TitleBar(&form);
+        auto *back = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+        for (int shown = 0; shown < 2; ++shown) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QCOMPARE(form.size(), QSize(569, 463 + 30));
+            QCOMPARE(back->geometry(), QRect(176, 392 + 30, 169, 41));
+            auto *close = form.findChild<QToolButton *>();
+            QVERIFY(close && close->isVisible());
+            QTest::mouseClick(close, Qt::LeftButton);
+            QVERIFY(!form.isVisible());
+        }
     }
 };
 

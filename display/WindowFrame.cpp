@@ -4,6 +4,7 @@
 #include "WindowFrame.h"
 
 #include <chrono>
+#include <optional>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,6 +21,22 @@
 #endif
 
 namespace {
+
+// The frame a window manager gave an earlier window, for one that tells a frame only once it has
+// drawn it (KWin 5.27 on X11): all of the program's windows ask for the same frame.
+std::optional<QMargins> frameSeenBefore;
+
+void placeCentred(QWidget *window, const QMargins &frame)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size().grownBy(frame),
+                                             screen->availableGeometry());
+    // The client area's own place, which no window manager moves by its frame.
+    window->setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+}
 
 bool onWayland()
 {
@@ -39,22 +56,31 @@ void fix(QWidget *window)
 #endif
 }
 
-void centre(QWidget *window)
+bool centre(QWidget *window)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
+    std::optional<QMargins> frame;
 #if ZANDEL_X11_PICTURES_ENABLED
     // A window manager answers within a few milliseconds; one that does not is not waited for long.
-    const QMargins frame = X11WindowManager::frameExtents(window, std::chrono::milliseconds(100));
-#else
-    const QMargins frame;
+    frame = X11WindowManager::frameExtents(window, std::chrono::milliseconds(100));
 #endif
-    const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size().grownBy(frame),
-                                             screen->availableGeometry());
-    // The client area's own place, which no window manager moves by its frame.
-    window->setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+    if (!frame) {
+        frame = frameSeenBefore;
+    }
+    placeCentred(window, frame.value_or(QMargins()));
+    return frame.has_value();
+}
+
+void centreFramed(QWidget *window)
+{
+#if ZANDEL_X11_PICTURES_ENABLED
+    const std::optional<QMargins> frame = X11WindowManager::frameExtentsNow(window);
+    if (frame && !frame->isNull()) {
+        frameSeenBefore = frame;
+        placeCentred(window, *frame);
+    }
+#else
+    Q_UNUSED(window)
+#endif
 }
 
 bool needsOwnTitleBar(QWidget *window)

@@ -16,8 +16,13 @@ void fix(QWidget *window);
 // Places the window so that its frame, not only its client area, stands at the centre of the
 // screen. Called as it is first shown: a window manager that tells the frame's extents on request
 // has had them asked for at creation, and is given a few milliseconds more; the window is placed
-// once, before it is mapped. Without such a window manager the client area is centred.
-void centre(QWidget *window);
+// once, before it is mapped. Otherwise the frame another window was given is taken, or, for the
+// first, the client area is centred, and false returned.
+bool centre(QWidget *window);
+
+// For a window placed without knowing its frame: once it is on screen, and framed, its frame is
+// centred after all (it moves by half the title bar's height), and remembered for later windows.
+void centreFramed(QWidget *window);
 
 // Whether the window is to carry a title bar of the program's own: natively on Wayland under a
 // compositor that draws no frames, where Qt's would offer minimise and maximise. Such a window is

@@ -160,37 +160,50 @@ void fixFrame(QWidget *window)
     xcb_flush(connection);
 }
 
-QMargins frameExtents(QWidget *window, std::chrono::milliseconds patience)
+std::optional<QMargins> frameExtentsNow(QWidget *window)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) {
-        return {};
+        return std::nullopt;
+    }
+    xcb_connection_t *connection = x11->connection();
+    static const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
+    const ReplyPointer<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                                                extentsAtom, XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
+        return std::nullopt;
+    }
+    const auto *extents = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    // left, right, top, bottom
+    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]), static_cast<int>(extents[1]),
+                    static_cast<int>(extents[3]));
+}
+
+std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds patience)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return std::nullopt;
     }
     xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t requestExtents = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    static const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (!windowManagerTakes(connection, screen->root, requestExtents)) {
-        return {};
+        return std::nullopt;
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        const ReplyPointer<xcb_get_property_reply_t> reply(
-            xcb_get_property_reply(connection,
-                                   xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
-                                                    extentsAtom, XCB_ATOM_CARDINAL, 0, 4),
-                                   nullptr),
-            &std::free);
-        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
-            const auto *extents = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-            // left, right, top, bottom
-            return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
-                            static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+        if (const std::optional<QMargins> frame = frameExtentsNow(window)) {
+            return frame;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            qCDebug(lcDisplay, "frame: no extents for %s; its client area is centred",
+            qCDebug(lcDisplay, "frame: no extents for %s before it is shown",
                     qPrintable(window->windowTitle()));
-            return {};
+            return std::nullopt;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
 #include <QMargins>
 
@@ -22,8 +23,12 @@ bool request(QWidget *window);
 // Nothing where the window is not on X11.
 void fixFrame(QWidget *window);
 
-// The frame's extents as the window manager tells them (_NET_FRAME_EXTENTS), waiting up to patience
-// for one that takes the request to answer; none where there is no such window manager.
-QMargins frameExtents(QWidget *window, std::chrono::milliseconds patience);
+// The frame's extents as the window manager tells them (_NET_FRAME_EXTENTS) before the window is
+// shown, waiting up to patience for one that takes the request to answer; none where the window is
+// not on X11, no window manager takes the request, or it did not answer in time.
+std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds patience);
+
+// The frame's extents as the window manager has set them so far, asked of the server now.
+std::optional<QMargins> frameExtentsNow(QWidget *window);
 
 } // namespace X11WindowManager

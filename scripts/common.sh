@@ -6,7 +6,7 @@
 ZANDEL_PACKAGES=(
     cmake ninja-build g++ qt6-base-dev   # build
     libxcb-shm0-dev                      # the picture box on X11
-    xvfb xauth xdotool                   # tests of the real program
+    xvfb xauth xdotool x11-xkb-utils     # tests of the real program
     fonts-liberation                     # a face that stands in for Arial
     libx11-dev                           # the benchmark's map-wait
     clang-format                         # the layout check

@@ -11,6 +11,7 @@
 #include "ClickGate.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "KeyboardMapHold.h"
 #include "PictureBox.h"
 #include "PlatformError.h"
 #include "Runtime.h"
@@ -35,7 +36,7 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
                                         twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
       m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
       m_startClicks(new ClickGate(m_command1)), m_runtime(runtime), m_trial(runtime, *this),
-      m_onError(std::move(onError))
+      m_onError(std::move(onError)), m_keyboardMap(KeyboardMapHold::create())
 {
     setObjectName(QStringLiteral("Form1"));
     WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), MainWindowFigures::Width,
@@ -125,10 +126,13 @@ void Form1::setPicture(const QImage &image)
 
 void Form1::setStartEnabled(bool enabled)
 {
+    // Start stands disabled exactly while a trial runs.
     if (!enabled) {
         m_startClicks->buttonDisabled();
+        m_keyboardMap->hold();
     } else if (!m_command1->isEnabled()) {
         m_startClicks->buttonEnabled();
+        m_keyboardMap->release();
     }
     // Disabling the focused Start button passes the focus to the next tab stop, the picture box.
     m_command1->setEnabled(enabled);

@@ -14,6 +14,7 @@
 class ClickGate;
 class Form2;
 class Form3;
+class KeyboardMapHold;
 class PictureBox;
 class PlatformError;
 class QLabel;
@@ -72,5 +73,6 @@ private:
     Runtime &m_runtime;
     Trial m_trial;
     ErrorHandler m_onError;
+    std::unique_ptr<KeyboardMapHold> m_keyboardMap;
     bool m_ending = false;
 };

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "KeyboardMapHold.h"
+
+#include <QGuiApplication>
+
+#include "DisplayConfig.h"
+#include "DisplayLog.h"
+
+#if ZANDEL_X11_PICTURES_ENABLED
+#include "X11KeyboardMapHold.h"
+#endif
+
+std::unique_ptr<KeyboardMapHold> KeyboardMapHold::create()
+{
+#if ZANDEL_X11_PICTURES_ENABLED
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (std::unique_ptr<KeyboardMapHold> hold = X11KeyboardMapHold::create()) {
+            return hold;
+        }
+    }
+#endif
+    qCDebug(lcDisplay, "keyboard map: read whenever the platform says");
+    return std::make_unique<KeyboardMapHold>();
+}

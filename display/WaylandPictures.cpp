@@ -15,6 +15,7 @@
 
 #include "DisplayLog.h"
 #include "PicturePainting.h"
+#include "WaylandBuffers.h"
 #include "WaylandCompositor.h"
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
@@ -47,6 +48,7 @@ WaylandPictures::WaylandPictures(QWidget *widget, wl_display *display, QWindow *
 
 WaylandPictures::~WaylandPictures()
 {
+    m_buffers.reset();
     m_store.reset();
     delete m_surface;
 }
@@ -71,6 +73,16 @@ void WaylandPictures::show(const QImage &picture)
         send();
         return;
     }
+    m_shown = picture;
+    if (wl_surface *surface = ownBuffersSurface(area.size(), false)) {
+        if (wl_buffer *buffer = m_buffers->bufferToShow(picture)) {
+            wl_surface_attach(surface, buffer, 0, 0);
+            wl_surface_damage_buffer(surface, 0, 0, area.width(), area.height());
+            wl_surface_commit(surface);
+            send();
+            return;
+        }
+    }
     const QRect whole(QPoint(), area.size());
     m_store->beginPaint(whole);
     {
@@ -82,14 +94,50 @@ void WaylandPictures::show(const QImage &picture)
     send();
 }
 
-void WaylandPictures::prepare(const QList<QImage> &)
+void WaylandPictures::prepare(const QList<QImage> &pictures)
 {
+    if (!m_surface || !m_surface->isExposed()) {
+        return;
+    }
+    if (ownBuffersSurface(m_surface->geometry().size(), true)) {
+        // The picture shown last is the blank after the next hit, or the blank Start's pause began with.
+        m_buffers->ready(m_shown);
+        for (const QImage &picture : pictures) {
+            m_buffers->ready(picture);
+        }
+        return;
+    }
     // Qt paints into a buffer the compositor has let go of, copying the last picture into it
     // first; an empty paint takes one now.
-    if (m_surface && m_surface->isExposed()) {
-        m_store->beginPaint(QRegion());
-        m_store->endPaint();
+    m_store->beginPaint(QRegion());
+    m_store->endPaint();
+}
+
+wl_surface *WaylandPictures::ownBuffersSurface(const QSize &size, bool mayMake)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Buffers in the box's pixels; a scaled window keeps Qt's, which know the scale.
+    if (!m_surface || m_surface->devicePixelRatio() != 1.0) {
+        return nullptr;
     }
+    if (mayMake && (!m_buffers || m_buffers->size() != size)) {
+        // A round trip, so only inside a pause.
+        m_buffers = WaylandBuffers::create(m_display, size);
+    }
+    if (m_buffers && m_buffers->size() != size) {
+        return nullptr;
+    }
+    if (!m_buffers) {
+        return nullptr;
+    }
+    return static_cast<wl_surface *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", m_surface));
+#else
+    // The surface is not public from Qt 6.5 on.
+    Q_UNUSED(size)
+    Q_UNUSED(mayMake)
+    return nullptr;
+#endif
 }
 
 void WaylandPictures::wake()

@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "WaylandBuffers.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
+
+#include <QPainter>
+
+#include "DisplayLog.h"
+#include "PicturePainting.h"
+
+namespace {
+
+void noteGlobal(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
+{
+    if (std::strcmp(interface, wl_shm_interface.name) == 0) {
+        *static_cast<wl_shm **>(data) =
+            static_cast<wl_shm *>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
+    }
+}
+
+void forgetGlobal(void *, wl_registry *, uint32_t) {}
+
+constexpr int BytesPerPixel = 4;
+
+} // namespace
+
+std::unique_ptr<WaylandBuffers> WaylandBuffers::create(wl_display *display, const QSize &size)
+{
+    if (size.isEmpty()) {
+        return nullptr;
+    }
+    wl_event_queue *queue = wl_display_create_queue(display);
+    auto *wrapped = static_cast<wl_display *>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy *>(wrapped), queue);
+    wl_registry *registry = wl_display_get_registry(wrapped);
+    static const wl_registry_listener listener{noteGlobal, forgetGlobal};
+    wl_shm *shm = nullptr;
+    wl_registry_add_listener(registry, &listener, &shm);
+    wl_display_roundtrip_queue(display, queue);
+    wl_registry_destroy(registry);
+    wl_proxy_wrapper_destroy(wrapped);
+
+    const std::size_t bytes = Slots * static_cast<std::size_t>(size.width() * size.height() * BytesPerPixel);
+    const int file = shm ? memfd_create("zandel-pictures", MFD_CLOEXEC) : -1;
+    void *memory = MAP_FAILED;
+    if (file >= 0 && ftruncate(file, static_cast<off_t>(bytes)) == 0) {
+        memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, file, 0);
+    }
+    if (memory == MAP_FAILED) {
+        qCDebug(lcDisplay, "Wayland buffers: %s",
+                shm ? "no shared memory to be had" : "the compositor offers no wl_shm");
+        if (file >= 0) {
+            close(file);
+        }
+        if (shm) {
+            wl_shm_destroy(shm);
+        }
+        wl_event_queue_destroy(queue);
+        return nullptr;
+    }
+    return std::unique_ptr<WaylandBuffers>(
+        new WaylandBuffers(display, queue, shm, size, file, static_cast<std::uint8_t *>(memory)));
+}
+
+WaylandBuffers::WaylandBuffers(wl_display *display, wl_event_queue *queue, wl_shm *shm, const QSize &size,
+                               int file, std::uint8_t *memory)
+    : m_display(display), m_queue(queue), m_shm(shm), m_size(size), m_file(file), m_memory(memory),
+      m_slots(Slots)
+{
+    const int stride = size.width() * BytesPerPixel;
+    const std::size_t slotBytes = static_cast<std::size_t>(stride * size.height());
+    m_pool = wl_shm_create_pool(m_shm, m_file, static_cast<int32_t>(Slots * slotBytes));
+    static const wl_buffer_listener listener{released};
+    for (std::size_t index = 0; index < Slots; ++index) {
+        Slot &slot = m_slots[index];
+        slot.offset = index * slotBytes;
+        // QImage::Format_RGB32 is XRGB8888 in the compositor's terms.
+        slot.buffer = wl_shm_pool_create_buffer(m_pool, static_cast<int32_t>(slot.offset), size.width(),
+                                                size.height(), stride, WL_SHM_FORMAT_XRGB8888);
+        wl_buffer_add_listener(slot.buffer, &listener, this);
+    }
+    wl_display_flush(m_display);
+    qCDebug(lcDisplay, "Wayland buffers: %zu of %dx%d", Slots, size.width(), size.height());
+}
+
+WaylandBuffers::~WaylandBuffers()
+{
+    for (const Slot &slot : m_slots) {
+        wl_buffer_destroy(slot.buffer);
+    }
+    wl_shm_pool_destroy(m_pool);
+    wl_shm_destroy(m_shm);
+    wl_display_flush(m_display);
+    wl_event_queue_destroy(m_queue);
+    munmap(m_memory, Slots * static_cast<std::size_t>(m_size.width() * m_size.height() * BytesPerPixel));
+    close(m_file);
+}
+
+void WaylandBuffers::released(void *data, wl_buffer *buffer)
+{
+    auto &all = static_cast<WaylandBuffers *>(data)->m_slots;
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](const Slot &slot) { return slot.buffer == buffer; });
+    if (found != all.end()) {
+        found->held = false;
+    }
+}
+
+bool WaylandBuffers::ready(const QImage &picture)
+{
+    return slotFor(picture) != nullptr;
+}
+
+wl_buffer *WaylandBuffers::bufferToShow(const QImage &picture)
+{
+    Slot *slot = slotFor(picture);
+    if (!slot) {
+        return nullptr;
+    }
+    slot->held = true;
+    return slot->buffer;
+}
+
+WaylandBuffers::Slot *WaylandBuffers::slotFor(const QImage &picture)
+{
+    // Releases the compositor has sent; nothing is read from the connection here.
+    wl_display_dispatch_queue_pending(m_display, m_queue);
+    const qint64 key = picture.cacheKey();
+    auto found =
+        std::find_if(m_slots.begin(), m_slots.end(), [&](const Slot &slot) { return slot.key == key; });
+    if (found == m_slots.end()) {
+        found = std::find_if(m_slots.begin(), m_slots.end(), [](const Slot &slot) { return !slot.held; });
+        if (found == m_slots.end()) {
+            return nullptr;
+        }
+        QImage target(m_memory + found->offset, m_size.width(), m_size.height(),
+                      m_size.width() * BytesPerPixel, QImage::Format_RGB32);
+        QPainter painter(&target);
+        PicturePainting::paint(painter, QRect(QPoint(), m_size), picture);
+        found->key = key;
+    }
+    std::rotate(found, found + 1, m_slots.end());
+    return &m_slots.back();
+}

@@ -6,8 +6,9 @@
 // picture box is; a click starts a trial: 1000 ms pause, then ten arrows, each answered by its
 // arrow key, with the blank and a 200 ms pause between. Five pictures made once in memory shared
 // with the server, each put there and flushed; the pauses sleep, then wait out the last 1.5 ms
-// awake, as the program's do; keys are read straight from the connection. Prints each trial's
-// time beyond its pauses in microseconds.
+// awake, as the program's do; keys are read straight from the connection. With --wake it also
+// sends one request 300 us before each pause ends, as the program does, so that the server is
+// awake for the next picture. Prints each trial's time beyond its pauses in microseconds.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -31,18 +33,25 @@ constexpr int Width = pixels(MainWindowFigures::Width), Height = pixels(MainWind
 constexpr int BoxX = pixels(MainWindowFigures::PictureLeft), BoxY = pixels(MainWindowFigures::PictureTop);
 constexpr int Side = pixels(MainWindowFigures::PictureSide);
 
-void pause(int milliseconds)
+void pause(Display *display, bool wake, int milliseconds)
 {
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
     std::this_thread::sleep_until(end - std::chrono::microseconds(1500));
+    if (wake) {
+        while (Clock::now() < end - std::chrono::microseconds(300)) {
+        }
+        XNoOp(display);
+        XFlush(display);
+    }
     while (Clock::now() < end) {
     }
 }
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    const bool wake = argc > 1 && std::strcmp(argv[1], "--wake") == 0;
     Display *display = XOpenDisplay(nullptr);
     if (!display || !XShmQueryExtension(display)) {
         std::fprintf(stderr, "no X display with shared memory\n");
@@ -90,13 +99,13 @@ int main()
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == ButtonPress && arrow < 0) {
-            pause(1000);
+            pause(display, wake, 1000);
             arrow = static_cast<int>(random() % 4);
             show(arrow + 1);
             start = Clock::now();
         } else if (event.type == KeyPress && arrow >= 0 && XLookupKeysym(&event.xkey, 0) == keys[arrow]) {
             show(0);
-            pause(200);
+            pause(display, wake, 200);
             arrow = static_cast<int>(random() % 4);
             show(arrow + 1);
             if (++hits == 10) {

@@ -73,7 +73,6 @@ void WaylandPictures::show(const QImage &picture)
         send();
         return;
     }
-    m_shown = picture;
     if (wl_surface *surface = ownBuffersSurface(area.size(), false)) {
         if (wl_buffer *buffer = m_buffers->bufferToShow(picture)) {
             wl_surface_attach(surface, buffer, 0, 0);
@@ -100,8 +99,6 @@ void WaylandPictures::prepare(const QList<QImage> &pictures)
         return;
     }
     if (ownBuffersSurface(m_surface->geometry().size(), true)) {
-        // The picture shown last is the blank after the next hit, or the blank Start's pause began with.
-        m_buffers->ready(m_shown);
         for (const QImage &picture : pictures) {
             m_buffers->ready(picture);
         }

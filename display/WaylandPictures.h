@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include <QImage>
 #include <QPointer>
 #include <QWindow>
 
@@ -52,5 +51,4 @@ private:
     QPointer<QWindow> m_surface;
     std::unique_ptr<QBackingStore> m_store;
     std::unique_ptr<WaylandBuffers> m_buffers;
-    QImage m_shown;
 };

@@ -13,18 +13,9 @@
 
 #include "DisplayLog.h"
 #include "PicturePainting.h"
+#include "WaylandCompositor.h"
 
 namespace {
-
-void noteGlobal(void *data, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
-{
-    if (std::strcmp(interface, wl_shm_interface.name) == 0) {
-        *static_cast<wl_shm **>(data) =
-            static_cast<wl_shm *>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
-    }
-}
-
-void forgetGlobal(void *, wl_registry *, uint32_t) {}
 
 constexpr int BytesPerPixel = 4;
 
@@ -36,15 +27,8 @@ std::unique_ptr<WaylandBuffers> WaylandBuffers::create(wl_display *display, cons
         return nullptr;
     }
     wl_event_queue *queue = wl_display_create_queue(display);
-    auto *wrapped = static_cast<wl_display *>(wl_proxy_create_wrapper(display));
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy *>(wrapped), queue);
-    wl_registry *registry = wl_display_get_registry(wrapped);
-    static const wl_registry_listener listener{noteGlobal, forgetGlobal};
-    wl_shm *shm = nullptr;
-    wl_registry_add_listener(registry, &listener, &shm);
-    wl_display_roundtrip_queue(display, queue);
-    wl_registry_destroy(registry);
-    wl_proxy_wrapper_destroy(wrapped);
+    auto *shm = static_cast<wl_shm *>(
+        WaylandCompositor::global(queue, wl_shm_interface.name, &wl_shm_interface).bound);
 
     const std::size_t bytes = Slots * static_cast<std::size_t>(size.width() * size.height() * BytesPerPixel);
     const int file = shm ? memfd_create("zandel-pictures", MFD_CLOEXEC) : -1;

@@ -18,31 +18,25 @@
 
 namespace {
 
-void noteGlobal(void *data, wl_registry *, uint32_t, const char *interface, uint32_t)
+struct Search
 {
-    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0) {
-        *static_cast<bool *>(data) = true;
+    const char *name;
+    const wl_interface *bindAs;
+    WaylandCompositor::Global found;
+};
+
+void noteGlobal(void *data, wl_registry *registry, uint32_t id, const char *interface, uint32_t)
+{
+    auto *search = static_cast<Search *>(data);
+    if (std::strcmp(interface, search->name) == 0 && !search->found.offered) {
+        search->found.offered = true;
+        if (search->bindAs) {
+            search->found.bound = wl_registry_bind(registry, id, search->bindAs, 1);
+        }
     }
 }
 
 void forgetGlobal(void *, wl_registry *, uint32_t) {}
-
-bool askForDecorations(wl_display *display)
-{
-    // A queue of the program's own, so that none of Qt's events is dispatched meanwhile.
-    wl_event_queue *queue = wl_display_create_queue(display);
-    auto *wrapped = static_cast<wl_display *>(wl_proxy_create_wrapper(display));
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy *>(wrapped), queue);
-    wl_registry *registry = wl_display_get_registry(wrapped);
-    static const wl_registry_listener listener{noteGlobal, forgetGlobal};
-    bool offered = false;
-    wl_registry_add_listener(registry, &listener, &offered);
-    const bool answered = wl_display_roundtrip_queue(display, queue) >= 0;
-    wl_registry_destroy(registry);
-    wl_proxy_wrapper_destroy(wrapped);
-    wl_event_queue_destroy(queue);
-    return answered && offered;
-}
 
 } // namespace
 
@@ -63,11 +57,36 @@ bool decoratesWindows()
 {
     static const bool decorates = [] {
         wl_display *display = connection();
-        const bool offered = display && askForDecorations(display);
+        bool offered = false;
+        if (display) {
+            wl_event_queue *queue = wl_display_create_queue(display);
+            offered = global(queue, "zxdg_decoration_manager_v1").offered;
+            wl_event_queue_destroy(queue);
+        }
         qCDebug(lcDisplay, "window frames: %s", offered ? "drawn by the compositor" : "drawn by the program");
         return offered;
     }();
     return decorates;
+}
+
+Global global(wl_event_queue *queue, const char *name, const wl_interface *bindAs)
+{
+    wl_display *display = connection();
+    if (!display) {
+        return {};
+    }
+    auto *wrapped = static_cast<wl_display *>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy *>(wrapped), queue);
+    wl_registry *registry = wl_display_get_registry(wrapped);
+    static const wl_registry_listener listener{noteGlobal, forgetGlobal};
+    Search search{name, bindAs, {}};
+    wl_registry_add_listener(registry, &listener, &search);
+    if (wl_display_roundtrip_queue(display, queue) < 0) {
+        search.found.offered = false;
+    }
+    wl_registry_destroy(registry);
+    wl_proxy_wrapper_destroy(wrapped);
+    return search.found;
 }
 
 } // namespace WaylandCompositor

@@ -121,10 +121,7 @@ wl_surface *WaylandPictures::ownBuffersSurface(const QSize &size, bool mayMake)
         // A round trip, so only inside a pause.
         m_buffers = WaylandBuffers::create(m_display, size);
     }
-    if (m_buffers && m_buffers->size() != size) {
-        return nullptr;
-    }
-    if (!m_buffers) {
+    if (!m_buffers || m_buffers->size() != size) {
         return nullptr;
     }
     return static_cast<wl_surface *>(

@@ -7,14 +7,15 @@
 
 class QImage;
 
-// Whoever shows the pictures: inside each of the trial's pauses it makes the picture after the
-// pause quick to show, and wakes the display server shortly before the pause ends. SystemRuntime::
-// pause calls it; the timeline of a pause is written there.
+// Whoever shows the pictures and takes the keys: inside each of the trial's pauses it makes the
+// picture after the pause quick to show, warms the way the waiting keys take, and wakes the display
+// server shortly before the pause ends. SystemRuntime::pause calls it; the timeline of a pause is
+// written there.
 //
 // The contract: the pictures handed to prepare() are the very QImage objects (the same cacheKey)
-// that the loads after the pause return, so what is made ready for them is found again; neither
-// call may fail, throw or take a step of the trial: it is work done inside the pause, never a
-// described step brought forward.
+// that the loads after the pause return, so what is made ready for them is found again; no call
+// may fail, throw, take a step of the trial or count as input: it is work done inside the pause,
+// never a described step brought forward.
 class PicturePreparer
 {
 public:
@@ -22,6 +23,8 @@ public:
 
     // At the start of a pause, with the pictures the next step may show.
     virtual void prepare(const QList<QImage> &upcoming) = 0;
+    // Once awake near the end of the pause, about a millisecond and a half before it ends.
+    virtual void warm() = 0;
     // A few hundred microseconds before the pause ends.
     virtual void wake() = 0;
 };

@@ -155,8 +155,12 @@ void SystemRuntime::pause(int milliseconds)
     }
     // 2. Asleep for most of it.
     sleepUntil(end - AwakeAtEnd);
-    // 3. Awake near the end: the files warm for the load after the pause, then the display server
-    //    woken, just early enough that it does not fall asleep again.
+    // 3. Awake near the end: the way the waiting keys take and the files for the load after the
+    //    pause warm again (after a sleep they are out of the processor's caches), then the display
+    //    server woken, just early enough that it does not fall asleep again.
+    if (m_preparer) {
+        m_preparer->warm();
+    }
     warmFiles(end - WakeBeforeEnd);
     if (m_preparer) {
         spinUntil(end - WakeBeforeEnd);

@@ -34,6 +34,24 @@ QMouseEvent *stampedClick(QEvent::Type type, QWidget *on, ulong stamp)
     return event;
 }
 
+// Counts the events of one type that reach the object it filters.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QEvent::Type type, int &count) : m_type(type), m_count(count) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_count += event->type() == m_type ? 1 : 0;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int &m_count;
+};
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -130,6 +148,26 @@ private slots:
         rig.runtime.feedSlots({0});
         rig.log.take();
         WindowRig::press(Qt::Key_Down);
+        QVERIFY(rig.log.entries.contains(QStringLiteral("pause 200")));
+    }
+
+    void warmingInAPauseIsNoKey()
+    {
+        WindowRig rig;
+        rig.runtime.feedSlots({2});
+        rig.click("Command1");
+        // The warm-up takes the way a key takes to the picture box, and ends there.
+        int arrived = 0;
+        EventCounter counter(QEvent::KeyPress, arrived);
+        rig.picture()->installEventFilter(&counter);
+        QSignalSpy keys(rig.picture(), &PictureBox::keyDown);
+        rig.picture()->warm();
+        QCOMPARE(arrived, 1);
+        QCOMPARE(keys.size(), 0);
+        // The keys after it answer as before.
+        rig.runtime.feedSlots({0});
+        WindowRig::press(Qt::Key_Down);
+        QCOMPARE(keys.size(), 1);
         QVERIFY(rig.log.entries.contains(QStringLiteral("pause 200")));
     }
 

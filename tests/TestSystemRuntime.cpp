@@ -78,10 +78,11 @@ struct RecordingPreparer : PicturePreparer
 {
     const SteppedRuntime &runtime;
     QList<QImage> prepared;
-    SteppedRuntime::Clock::time_point wokeAt;
+    SteppedRuntime::Clock::time_point warmedAt, wokeAt;
 
     explicit RecordingPreparer(const SteppedRuntime &runtime) : runtime(runtime) {}
     void prepare(const QList<QImage> &upcoming) override { prepared = upcoming; }
+    void warm() override { warmedAt = runtime.time(); }
     void wake() override { wokeAt = runtime.time(); }
 };
 
@@ -268,10 +269,13 @@ private slots:
         runtime.expectImages({up, right, down, left});
 
         // Start's pause decodes the arrows ahead: the preparer is handed the very pictures the
-        // loads then return, and wakes the display shortly before the pause ends, not after.
+        // loads then return, warms after the sleep (what it warms before would be cold again) and
+        // wakes the display shortly before the pause ends, not after.
         const auto begin = runtime.time();
         runtime.pause(Trial::PauseBeforeFirstArrow);
         QVERIFY(runtime.time() - begin >= std::chrono::milliseconds(Trial::PauseBeforeFirstArrow));
+        QVERIFY(runtime.time() - preparer.warmedAt <= std::chrono::microseconds(1600));
+        QVERIFY(preparer.warmedAt < preparer.wokeAt);
         QVERIFY(runtime.time() - preparer.wokeAt < std::chrono::milliseconds(1));
         QCOMPARE(preparer.prepared.size(), 4);
         QCOMPARE(runtime.loadImage(up).cacheKey(), preparer.prepared.first().cacheKey());

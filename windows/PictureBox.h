@@ -16,7 +16,7 @@ class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
 // corner, clipped, and hands each key press on to the trial as a virtual key code. In the trial's
-// pauses it makes the next picture quick to show.
+// pauses it makes the next picture quick to show and the waiting keys quick to arrive.
 class PictureBox : public QFrame, public PicturePreparer
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ public:
     void setImage(const QImage &image);
 
     void prepare(const QList<QImage> &upcoming) override;
+    void warm() override;
     void wake() override;
 
 signals:
@@ -49,5 +50,6 @@ private:
 
     QImage m_image;
     HeldKeys m_heldKeys;
+    bool m_rehearsing = false;
     std::unique_ptr<DisplayPath> m_path;
 };

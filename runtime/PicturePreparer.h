@@ -7,8 +7,8 @@
 
 class QImage;
 
-// Whoever shows the pictures and takes the keys: inside each of the trial's pauses it makes the
-// picture after the pause quick to show, warms the way the waiting keys take, and wakes the display
+// The window the trial runs in: inside each of the trial's pauses it makes the picture after the
+// pause quick to show, warms what the step after the pause goes through, and wakes the display
 // server shortly before the pause ends. SystemRuntime::pause calls it; the timeline of a pause is
 // written there.
 //

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include "PicturePreparer.h"
 #include "Trial.h"
 #include "TrialDisplay.h"
 
@@ -24,7 +25,7 @@ class Runtime;
 // The main window: the picture box Picture1 with the trial, Start (Command1), Quit (Command2),
 // the explanation button (Command3) and a footer line (Label1). It owns the trial for the whole run
 // and is never hidden; the result and explanation windows are made on first use.
-class Form1 : public QWidget, private TrialDisplay
+class Form1 : public QWidget, private TrialDisplay, private PicturePreparer
 {
     Q_OBJECT
 
@@ -61,6 +62,10 @@ private:
     void clearResultList() override;
     void addResultLine(const QString &text) override;
     void showResultWindow() override;
+
+    void prepare(const QList<QImage> &upcoming) override;
+    void warm() override;
+    void wake() override;
 
     PictureBox *m_picture1;
     QPushButton *m_command1;

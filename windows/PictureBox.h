@@ -10,14 +10,13 @@
 #include <QImage>
 
 #include "HeldKeys.h"
-#include "PicturePreparer.h"
 
 class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
 // corner, clipped, and hands each key press on to the trial as a virtual key code. In the trial's
 // pauses it makes the next picture quick to show and the waiting keys quick to arrive.
-class PictureBox : public QFrame, public PicturePreparer
+class PictureBox : public QFrame
 {
     Q_OBJECT
 
@@ -30,9 +29,10 @@ public:
     // picture between two arrows, and each arrow when the clock starts.
     void setImage(const QImage &image);
 
-    void prepare(const QList<QImage> &upcoming) override;
-    void warm() override;
-    void wake() override;
+    // Inside the trial's pauses, in the order of a pause; see PicturePreparer.
+    void prepare(const QList<QImage> &upcoming);
+    void warm();
+    void wake();
 
 signals:
     void keyDown(std::int16_t keyCode);

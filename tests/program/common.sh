@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests of the real program. Arguments: the program, the seed copy.
 # Each test runs in a fresh data folder and working directory, under the X display that
-# xvfb-run gives it, and stops whatever it started.
+# tests/xvfb.sh gives it, and stops whatever it started.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/windows.sh"
 

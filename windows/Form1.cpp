@@ -45,6 +45,10 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     setObjectName(QStringLiteral("Form1"));
     WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), MainWindowFigures::Width,
                             MainWindowFigures::Height, Background);
+    // The window's font, which only the footer takes: the classic 8 pt of a dialog, named, because
+    // a desktop's own font may be too wide for the footer's fixed size, and one left to fontconfig
+    // alone may come out monospaced.
+    setFont(WindowLook::arial(8));
 
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setGeometry(twipsRect(MainWindowFigures::PictureLeft, MainWindowFigures::PictureTop,

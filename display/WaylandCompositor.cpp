@@ -11,10 +11,8 @@
 #include "DisplayLog.h"
 
 // Qt 6.4 hands out the display connection only through its platform interface, behind private
-// headers; from Qt 6.5 on, QNativeInterface::QWaylandApplication gives it in public.
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+// headers; that interface still has it on later versions, which also need it for the surfaces.
 #include <qpa/qplatformnativeinterface.h>
-#endif
 
 namespace {
 
@@ -44,13 +42,8 @@ namespace WaylandCompositor {
 
 wl_display *connection()
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
     return native ? static_cast<wl_display *>(native->nativeResourceForIntegration("wl_display")) : nullptr;
-#else
-    auto *wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
-    return wayland ? wayland->display() : nullptr;
-#endif
 }
 
 bool decoratesWindows()

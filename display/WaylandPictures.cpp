@@ -18,9 +18,18 @@
 #include "WaylandBuffers.h"
 #include "WaylandCompositor.h"
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+// The surface of a window is not public on any Qt version; KDE's libraries take it from here too.
 #include <qpa/qplatformnativeinterface.h>
-#endif
+
+namespace {
+
+wl_surface *surfaceOf(QWindow *window)
+{
+    return static_cast<wl_surface *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
+}
+
+} // namespace
 
 std::unique_ptr<WaylandPictures> WaylandPictures::create(QWidget *widget)
 {
@@ -112,7 +121,6 @@ void WaylandPictures::prepare(const QList<QImage> &pictures)
 
 wl_surface *WaylandPictures::ownBuffersSurface(const QSize &size, bool mayMake)
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     // Buffers in the box's pixels; a scaled window keeps Qt's, which know the scale.
     if (!m_surface || m_surface->devicePixelRatio() != 1.0) {
         return nullptr;
@@ -124,14 +132,7 @@ wl_surface *WaylandPictures::ownBuffersSurface(const QSize &size, bool mayMake)
     if (!m_buffers || m_buffers->size() != size) {
         return nullptr;
     }
-    return static_cast<wl_surface *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", m_surface));
-#else
-    // The surface is not public from Qt 6.5 on.
-    Q_UNUSED(size)
-    Q_UNUSED(mayMake)
-    return nullptr;
-#endif
+    return surfaceOf(m_surface);
 }
 
 void WaylandPictures::wake()
@@ -139,20 +140,11 @@ void WaylandPictures::wake()
     if (!m_surface || !m_surface->isExposed()) {
         return;
     }
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    auto *surface = static_cast<wl_surface *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", m_surface));
-    if (surface) {
+    if (wl_surface *surface = surfaceOf(m_surface)) {
         // Damage is applied with the next commit, and an empty one changes nothing.
         wl_surface_damage_buffer(surface, 0, 0, 0, 0);
         send();
     }
-#else
-    // The surface is not public; a round trip the program does not wait for wakes the compositor
-    // as well, and its answer goes to a callback already let go.
-    wl_callback_destroy(wl_display_sync(m_display));
-    send();
-#endif
 }
 
 void WaylandPictures::send()

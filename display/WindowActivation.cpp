@@ -4,6 +4,7 @@
 #include "WindowActivation.h"
 
 #include <QWidget>
+#include <QWindow>
 
 #include "DisplayConfig.h"
 
@@ -19,6 +20,9 @@ void activate(QWidget *window)
     window->raise();
 #if ZANDEL_X11_PICTURES_ENABLED
     if (X11WindowManager::request(window)) {
+        if (!window->windowHandle()->isExposed()) {
+            X11WindowManager::requestWhenMapped(window);
+        }
         return;
     }
 #endif

@@ -70,14 +70,13 @@ bool centre(QWidget *window)
     return frame.has_value();
 }
 
-void centreFramed(QWidget *window)
+void centreWhenFramed(QWidget *window)
 {
 #if ZANDEL_X11_PICTURES_ENABLED
-    const std::optional<QMargins> frame = X11WindowManager::frameExtentsNow(window);
-    if (frame && !frame->isNull()) {
+    X11WindowManager::whenFramed(window, [window](const QMargins &frame) {
         frameSeenBefore = frame;
-        placeCentred(window, *frame);
-    }
+        placeCentred(window, frame);
+    });
 #else
     Q_UNUSED(window)
 #endif

@@ -20,9 +20,10 @@ void fix(QWidget *window);
 // first, the client area is centred, and false returned.
 bool centre(QWidget *window);
 
-// For a window placed without knowing its frame: once it is on screen, and framed, its frame is
-// centred after all (it moves by half the title bar's height), and remembered for later windows.
-void centreFramed(QWidget *window);
+// For a window placed without knowing its frame: once the window manager tells the frame, after
+// the window is mapped, the frame is centred after all (the first window moves by half the title
+// bar's height; later ones took the frame seen before and stay), and remembered for later windows.
+void centreWhenFramed(QWidget *window);
 
 // Whether the window is to carry a title bar of the program's own: natively on Wayland under a
 // compositor that draws no frames, where Qt's would offer minimise and maximise. Such a window is

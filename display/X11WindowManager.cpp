@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "DisplayLog.h"
+#include "X11EventWait.h"
 
 namespace {
 
@@ -198,6 +199,11 @@ std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds 
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
         if (const std::optional<QMargins> frame = frameExtentsNow(window)) {
+            if (frame->isNull()) {
+                qCDebug(lcDisplay, "frame: %s has empty extents before it is shown",
+                        qPrintable(window->windowTitle()));
+                return std::nullopt;
+            }
             return frame;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -207,6 +213,47 @@ std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds 
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+void whenFramed(QWidget *window, std::function<void(const QMargins &)> framed)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return;
+    }
+    static const xcb_atom_t extentsAtom = atom(x11->connection(), "_NET_FRAME_EXTENTS");
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    auto frame = std::make_shared<QMargins>();
+    new X11EventWait(
+        window,
+        [=](const xcb_generic_event_t *event) {
+            if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) {
+                return false;
+            }
+            const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+            if (notify->window != id || notify->atom != extentsAtom) {
+                return false;
+            }
+            *frame = frameExtentsNow(window).value_or(QMargins());
+            return !frame->isNull();
+        },
+        [=] { framed(*frame); });
+}
+
+void requestWhenMapped(QWidget *window)
+{
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    new X11EventWait(
+        window,
+        [id](const xcb_generic_event_t *event) {
+            return (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                   reinterpret_cast<const xcb_map_notify_event_t *>(event)->window == id;
+        },
+        [window] {
+            if (!window->isActiveWindow()) {
+                request(window);
+            }
+        });
 }
 
 } // namespace X11WindowManager

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 #include <QMargins>
@@ -18,6 +19,11 @@ namespace X11WindowManager {
 // manager takes such a request.
 bool request(QWidget *window);
 
+// Asks again, with the server's time then, as the window is mapped, unless it is active by then.
+// Mutter 44 and later map a window only once their frames client has framed it, and drop an
+// activation that comes before ("not showing, not focusing after all").
+void requestWhenMapped(QWidget *window);
+
 // Motif hints for a fixed frame: moving and closing only; border, title and menu. Also asks the
 // window manager for the frame's extents, so that they are known before the window is shown.
 // Nothing where the window is not on X11.
@@ -25,10 +31,16 @@ void fixFrame(QWidget *window);
 
 // The frame's extents as the window manager tells them (_NET_FRAME_EXTENTS) before the window is
 // shown, waiting up to patience for one that takes the request to answer; none where the window is
-// not on X11, no window manager takes the request, or it did not answer in time.
+// not on X11, no window manager takes the request, or it did not answer in time. All zeros count as
+// none: the window asks for a title bar, and mutter 44 and later answer with zeros before they know
+// their frame.
 std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds patience);
 
 // The frame's extents as the window manager has set them so far, asked of the server now.
 std::optional<QMargins> frameExtentsNow(QWidget *window);
+
+// Calls framed once, from the event loop, when the window manager first sets the window's frame
+// extents to something other than zeros. Nothing where the window is not on X11.
+void whenFramed(QWidget *window, std::function<void(const QMargins &)> framed);
 
 } // namespace X11WindowManager

@@ -6,7 +6,7 @@
 ZANDEL_PACKAGES=(
     cmake ninja-build g++ qt6-base-dev   # build
     libxcb-shm0-dev                      # the picture box on X11
-    xvfb xauth xdotool x11-xkb-utils     # tests of the real program
+    xvfb xauth xdotool x11-xkb-utils x11-utils  # tests of the real program
     fonts-liberation                     # a face that stands in for Arial
     libx11-dev                           # the benchmark's map-wait
     clang-format                         # the layout check
@@ -14,7 +14,7 @@ ZANDEL_PACKAGES=(
     dpkg-dev debhelper fakeroot lintian  # the Debian package
     qt6-base-private-dev libwayland-dev pkgconf  # the picture box on Wayland
     weston qt6-wayland                   # the Wayland test
-    mutter dbus-daemon x11-utils         # the test under GNOME's window manager
+    mutter dbus-daemon                   # the test under GNOME's window manager
 )
 
 zandel_install_missing() {

@@ -11,12 +11,24 @@ BACK_FROM_RESULT=(236 264)
 # figures in windows/MainWindowFigures.h (4560, 2760, 3495 and 3495 twips) at 15 twips a pixel.
 PICTURE_AREA=(304 184 233 233)
 
+# Prints the id of the first visible window with exactly this title, or nothing. Mutter 44 and later
+# draw title bars in windows of a client of their own that carry the same title; those are passed over.
+find_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+        if [[ $(xprop -id "$id" WM_CLASS 2>/dev/null) != *mutter-x11-frames* ]]; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
+
 # Prints the id of the visible window with exactly this title, once it has the keyboard focus, so
 # that it takes the clicks and keys that follow; waits up to 30 s.
 wait_window() {
     local id i
     for i in $(seq 600); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        id=$(find_window "$1")
         if [[ -n $id ]] && timeout 30 xdotool windowfocus --sync "$id" 2>/dev/null; then
             echo "$id"
             return 0

@@ -22,12 +22,9 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     // Qt sends the show event before it maps the window.
     if (event->type() == QEvent::Show && !m_placed) {
         m_placed = true;
-        m_frameUnknown = !WindowFrame::centre(m_window);
-    } else if (event->type() == QEvent::Paint && m_frameUnknown) {
-        m_frameUnknown = false;
-        // Not from inside the paint event; the frame has been drawn by the time the window paints.
-        QMetaObject::invokeMethod(
-            this, [this] { WindowFrame::centreFramed(m_window); }, Qt::QueuedConnection);
+        if (!WindowFrame::centre(m_window)) {
+            WindowFrame::centreWhenFramed(m_window);
+        }
     } else if (event->type() == QEvent::WindowStateChange && (m_window->windowState() & stretched)) {
         m_window->setWindowState(m_window->windowState() & ~stretched);
     }

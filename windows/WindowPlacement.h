@@ -10,7 +10,7 @@ class QWidget;
 // Keeps a window of fixed size where and as it is designed. As it is first shown, before it is
 // mapped, its frame is centred on the screen, so that it is placed once and never seen to move; a
 // window manager that tells the frame only once it has drawn it has the first window moved once
-// more, as it is first painted. Later it stays where the person puts it. A window manager that
+// more, as soon as it does. Later it stays where the person puts it. A window manager that
 // makes it full screen or maximised all the same (xfwm4 and KWin stretch it to the screen, its
 // controls in a corner) is asked straight back for the normal state.
 class WindowPlacement : public QObject
@@ -24,5 +24,4 @@ protected:
 private:
     QWidget *m_window;
     bool m_placed = false;
-    bool m_frameUnknown = false;
 };

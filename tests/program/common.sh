@@ -43,7 +43,7 @@ start_program() {
 wait_window_gone() {
     local i
     for i in $(seq 600); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        [[ -n $(find_window "$1") ]] || return 0
         sleep 0.05
     done
     return 1

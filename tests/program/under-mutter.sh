@@ -36,7 +36,7 @@ xdotool key --delay 10 Up Right Down Left Up Right Down Left
 result=
 active=
 for _ in $(seq 600); do
-    result=$(xdotool search --onlyvisible --name '^Ergebnis Zandel$' 2>/dev/null | head -n 1 || true)
+    result=$(find_window 'Ergebnis Zandel')
     active=$(xdotool getactivewindow 2>/dev/null || true)
     [[ -n $result && $active == "$result" ]] && break
     sleep 0.05

@@ -3,6 +3,7 @@
 
 #include "WindowActivation.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,6 +17,10 @@ namespace WindowActivation {
 
 void activate(QWidget *window)
 {
+    if (window->isVisible() && !window->isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        window->hide();
+    }
     window->show();
     window->raise();
 #if ZANDEL_X11_PICTURES_ENABLED

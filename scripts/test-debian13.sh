@@ -40,6 +40,8 @@ mkdir -p "$archives/partial"
 root=$(mktemp -d /var/tmp/zandel-debian13.XXXXXX)
 trap 'rm -rf --one-file-system "$root"' EXIT
 cp -a "$base/." "$root/"
+# debootstrap's one-line list, replaced by the form Debian 13 itself installs.
+rm -f "$root/etc/apt/sources.list"
 cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
 Types: deb
 URIs: $mirror

@@ -290,6 +290,29 @@ private slots:
         QVERIFY(rig.log.entries.contains(QStringLiteral("pause 1000")));
     }
 
+    void clickOnStartWeeksAfterTheTrial()
+    {
+        // The stamps are 32-bit milliseconds, which wrap after 49.7 days and seem to run backwards
+        // after half of that; a program left open at its result must still take the click.
+        QPushButton start;
+        start.resize(100, 40);
+        qint64 now = 0;
+        ClickGate gate(&start, [&] { return now; });
+        QSignalSpy clicked(&start, &QPushButton::clicked);
+        gate.buttonDisabled();
+        QScopedPointer<QKeyEvent> key(stampedKey(QEvent::KeyPress, Qt::Key_Up, 5000));
+        QCoreApplication::sendEvent(&start, key.get());
+        gate.buttonEnabled();
+
+        now += 30LL * 24 * 60 * 60 * 1000;
+        const auto serverNow = static_cast<ulong>(static_cast<quint32>(now + 5000));
+        QScopedPointer<QMouseEvent> press(stampedClick(QEvent::MouseButtonPress, &start, serverNow));
+        QScopedPointer<QMouseEvent> release(stampedClick(QEvent::MouseButtonRelease, &start, serverNow));
+        QCoreApplication::sendEvent(&start, press.get());
+        QCoreApplication::sendEvent(&start, release.get());
+        QCOMPARE(clicked.count(), 1);
+    }
+
     void wholeTrialThroughTheKeyboard()
     {
         WindowRig rig;

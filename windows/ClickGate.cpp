@@ -12,6 +12,9 @@
 
 namespace {
 
+// Far longer than the clicks queued behind a handler take to arrive, far shorter than 2^31 ms.
+constexpr qint64 GuardFor = 10'000;
+
 // Whether time a comes before time b on a 32-bit clock that wraps.
 bool before(quint32 a, quint32 b)
 {
@@ -47,7 +50,8 @@ void ClickGate::buttonEnabled()
 {
     // Without a single stamped event seen there is nothing to tell the clicks apart by.
     m_guarding = m_gapKnown;
-    m_enabledAt = static_cast<quint32>(m_clock()) - m_gap;
+    m_enabledOn = m_clock();
+    m_enabledAt = static_cast<quint32>(m_enabledOn) - m_gap;
 }
 
 void ClickGate::noteArrival(quint32 stamp)
@@ -70,6 +74,9 @@ bool ClickGate::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     noteArrival(stamp);
+    if (m_guarding && m_clock() - m_enabledOn > GuardFor) {
+        m_guarding = false;
+    }
     if (watched != m_button || !m_guarding) {
         return false;
     }

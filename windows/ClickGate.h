@@ -15,7 +15,9 @@ class QAbstractButton;
 // each input event with its own time, so the click is compared with the moment the button was
 // enabled, told in the server's time: our clock less the smallest gap seen between an event's stamp
 // and its arrival here. A gap only ever overstates the server's lead, so a click made after that
-// moment is never lost; clicks without a stamp (0) always pass.
+// moment is never lost; clicks without a stamp (0) always pass. Only the clicks that waited behind
+// the handler are at stake, which arrive at once: the gate opens for good a few seconds after the
+// button is enabled, before the wrapping stamps could ever be misread.
 class ClickGate : public QObject
 {
 public:
@@ -46,5 +48,7 @@ private:
     bool m_gapKnown = false;
     bool m_gapSinceDisabled = false;
     quint32 m_enabledAt = 0;
+    // When the button was enabled, on our own clock, which does not wrap.
+    qint64 m_enabledOn = 0;
     bool m_guarding = false;
 };

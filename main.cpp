@@ -28,16 +28,45 @@ struct HeldMessage
 
 QList<HeldMessage> heldMessages;
 
+// Why Qt could not start: a display that cannot be reached (Qt's platform plugins say so in these
+// words on Qt 6.4 and 6.8), or else a fault of the toolkit itself.
+PlatformError startFailure()
+{
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (x11.isEmpty() && wayland.isEmpty()) {
+        return PlatformError(PlatformError::Kind::NoDisplay,
+                             QStringLiteral("weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt"));
+    }
+    for (const HeldMessage &message : std::as_const(heldMessages)) {
+        if (message.text.startsWith(QLatin1String("could not connect to display"))) {
+            return PlatformError(PlatformError::Kind::NoDisplay,
+                                 x11 + QStringLiteral(" ist nicht erreichbar"));
+        }
+        if (message.text.startsWith(QLatin1String("Failed to create wl_display"))) {
+            return PlatformError(PlatformError::Kind::NoDisplay,
+                                 (wayland.isEmpty() ? QStringLiteral("wayland-0") : wayland) +
+                                     QStringLiteral(" ist nicht erreichbar"));
+        }
+    }
+    return PlatformError(PlatformError::Kind::NoWindowSystem,
+                         QStringLiteral("Qt-Plattform ") + qEnvironmentVariable("QT_QPA_PLATFORM", "xcb"));
+}
+
 // Qt's messages while it opens the display. Without a display Qt aborts with English lines; the
-// person gets one German line instead, and no file is touched.
+// person gets one German line instead, and no file is touched. A fault of the toolkit keeps Qt's
+// lines, which name its cause, before the German one.
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-        const PlatformError error(PlatformError::Kind::NoDisplay,
-                                  display.isEmpty()
-                                      ? QStringLiteral("weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt")
-                                      : display + QStringLiteral(" ist nicht erreichbar"));
+        const PlatformError error = startFailure();
+        if (error.kind() != PlatformError::Kind::NoDisplay) {
+            heldMessages.append({type, context.file, context.line, context.function, context.category, text});
+            for (const HeldMessage &message : std::as_const(heldMessages)) {
+                const QMessageLogContext held(message.file, message.line, message.function, message.category);
+                std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(message.type, held, message.text)));
+            }
+        }
         std::fprintf(stderr, "%s\n", error.what());
         std::fflush(stderr);
         std::_Exit(1);

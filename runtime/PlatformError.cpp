@@ -30,6 +30,8 @@ QString describe(PlatformError::Kind kind)
         return QStringLiteral("Kein Ordner für die Punktedatei");
     case PlatformError::Kind::NoDisplay:
         return QStringLiteral("Keine grafische Anzeige");
+    case PlatformError::Kind::NoWindowSystem:
+        return QStringLiteral("Grafische Oberfläche nicht gestartet");
     case PlatformError::Kind::InvalidPicture:
         return QStringLiteral("Ungültiges Bild");
     case PlatformError::Kind::Overflow:

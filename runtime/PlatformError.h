@@ -25,6 +25,7 @@ public:
         NameTooLong,
         NoDataFolder,
         NoDisplay,
+        NoWindowSystem,
         InvalidPicture,
         Overflow,
         SubscriptOutOfRange,

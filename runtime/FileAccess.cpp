@@ -306,6 +306,12 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
     const QString canonical = QFileInfo(path).canonicalFilePath();
     const QString folder = QFileInfo(canonical.isEmpty() ? path : canonical).absolutePath();
     Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 && errno == EACCES) {
+        // A folder that may be written but not listed served before the lock came; it still does,
+        // unguarded against a second copy.
+        qCDebug(lcFiles, "%s: may not be read, so it is not locked", qPrintable(folder));
+        return FileLock();
+    }
     if (fd.get() < 0) {
         // Named by the file the caller wants: its folder is what is missing or barred.
         failToOpen(errno == ENOENT ? ENOTDIR : errno, path);
@@ -315,6 +321,9 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
     while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
             continue;
+        }
+        if (errno == ENOLCK) {
+            fail(Kind::NoLock, path);
         }
         if (errno != EWOULDBLOCK) {
             fail(Kind::FileIo, path);

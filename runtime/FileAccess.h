@@ -33,7 +33,8 @@ void replace(const QString &path, const QByteArray &content);
 
 // Locks the folder that holds the file (through a link, the folder of what it points to): replace()
 // puts a new file in the old one's place, so a lock on the file would not outlive it. Waits up to
-// patience for another holder, then throws PlatformError (FileLocked).
+// patience for another holder, then throws PlatformError (FileLocked). A folder that may not be
+// read is not locked.
 FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience);
 
 // Creates the folder and those above it where missing.

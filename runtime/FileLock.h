@@ -17,8 +17,6 @@ public:
     FileLock &operator=(const FileLock &) = delete;
     ~FileLock();
 
-    bool isHeld() const { return m_fd >= 0; }
-
 private:
     void release();
 

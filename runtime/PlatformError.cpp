@@ -24,6 +24,8 @@ QString describe(PlatformError::Kind kind)
         return QStringLiteral("Datei zu groß");
     case PlatformError::Kind::FileLocked:
         return QStringLiteral("Datei von einem anderen Zandel-Programm gesperrt");
+    case PlatformError::Kind::NoLock:
+        return QStringLiteral("Datei kann nicht gesperrt werden");
     case PlatformError::Kind::NameTooLong:
         return QStringLiteral("Name zu lang");
     case PlatformError::Kind::NoDataFolder:

@@ -22,6 +22,7 @@ public:
         NotARegularFile,
         FileTooLarge,
         FileLocked,
+        NoLock,
         NameTooLong,
         NoDataFolder,
         NoDisplay,

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <chrono>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "FileAccess.h"
@@ -191,6 +195,34 @@ private slots:
         }
         QVERIFY(waited.elapsed() >= 1000);
         QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed);
+    }
+
+    void aFolderThatMayOnlyBeWrittenIsUsedUnlocked()
+    {
+        // Scores could be kept in a folder that may be written but not listed; the lock must not
+        // bar it. Root reads any folder, so a child gives that up.
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("Programme"));
+        const QString scoreFile = folder + QStringLiteral("/ppunkte.txt");
+        QVERIFY(QDir().mkpath(folder));
+        TrialFolders::writeAll(scoreFile, Seed);
+        QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(scoreFile).constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0333) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool unprivileged = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+            try {
+                const FileLock lock = FileAccess::lockFolderOf(scoreFile, std::chrono::milliseconds(0));
+                ::_exit(unprivileged ? 0 : 1);
+            } catch (...) {
+                ::_exit(1);
+            }
+        }
+        int status = 1;
+        ::waitpid(child, &status, 0);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "a folder that may not be read was refused");
     }
 
     void leftoversOfAnInterruptedSeedingAreRemoved()

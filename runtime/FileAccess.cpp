@@ -301,7 +301,8 @@ void replace(const QString &path, const QByteArray &content)
     }
 }
 
-FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
+FileLock lockFolderOf(const QString &path, std::optional<std::chrono::milliseconds> patience,
+                      const std::function<void(std::chrono::milliseconds)> &whileWaiting)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     const QString folder = QFileInfo(canonical.isEmpty() ? path : canonical).absolutePath();
@@ -316,7 +317,7 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
         // Named by the file the caller wants: its folder is what is missing or barred.
         failToOpen(errno == ENOENT ? ENOTDIR : errno, path);
     }
-    const auto deadline = std::chrono::steady_clock::now() + patience;
+    const auto since = std::chrono::steady_clock::now();
     bool waited = false;
     while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
@@ -328,13 +329,18 @@ FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience)
         if (errno != EWOULDBLOCK) {
             fail(Kind::FileIo, path);
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        const auto soFar =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since);
+        if (patience && soFar >= *patience) {
             qCDebug(lcFiles, "%s: another copy held the lock too long; giving up", qPrintable(folder));
             fail(Kind::FileLocked, path);
         }
         if (!waited) {
             qCDebug(lcFiles, "%s: waiting for another copy's lock", qPrintable(folder));
             waited = true;
+        }
+        if (whileWaiting) {
+            whileWaiting(soFar);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 #include <QByteArray>
 #include <QString>
@@ -33,9 +35,11 @@ void replace(const QString &path, const QByteArray &content);
 
 // Locks the folder that holds the file (through a link, the folder of what it points to): replace()
 // puts a new file in the old one's place, so a lock on the file would not outlive it. Waits up to
-// patience for another holder, then throws PlatformError (FileLocked). A folder that may not be
-// read is not locked.
-FileLock lockFolderOf(const QString &path, std::chrono::milliseconds patience);
+// patience for another holder, then throws PlatformError (FileLocked); without patience, as long as
+// the holder keeps it, calling whileWaiting every few milliseconds with the time waited so far. A
+// folder that may not be read is not locked.
+FileLock lockFolderOf(const QString &path, std::optional<std::chrono::milliseconds> patience,
+                      const std::function<void(std::chrono::milliseconds)> &whileWaiting = {});
 
 // Creates the folder and those above it where missing.
 void makeFolders(const QString &path);

@@ -12,6 +12,7 @@
 
 #include "FileLock.h"
 
+class LockWaiter;
 class PicturePreparer;
 
 // The platform services the trial reaches: clock, pauses, random numbers, images and files.
@@ -21,6 +22,15 @@ class Runtime
 {
 public:
     virtual ~Runtime() = default;
+
+    // How long a lock is waited for: a few seconds, then PlatformError (FileLocked); or as long as
+    // the copy that holds it lives, telling the lock waiter meanwhile (a dead copy's lock goes with
+    // it).
+    enum class LockWait
+    {
+        Bounded,
+        WhileHeld,
+    };
 
     // Folder of the executable, no trailing separator except at the root.
     virtual QString applicationFolder() const = 0;
@@ -57,7 +67,8 @@ public:
     // Writes the new content beside the file and renames it into place, so a failure never leaves
     // a half-written file. Expects the caller to hold the file's lock.
     virtual void replaceFile(const QString &path, const QByteArray &content) = 0;
-    // Keeps every other copy of the program from the file until the lock goes; waits a few seconds
-    // for one that holds it.
-    virtual FileLock lockFile(const QString &path) = 0;
+    // Keeps every other copy of the program from the file until the lock goes.
+    virtual FileLock lockFile(const QString &path, LockWait wait) = 0;
+    // Told while a lock is waited for as long as it is held; null for none. Not owned.
+    virtual void setLockWaiter(LockWaiter *waiter) = 0;
 };

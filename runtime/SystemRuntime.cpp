@@ -14,6 +14,7 @@
 #include <QTime>
 
 #include "FileAccess.h"
+#include "LockWaiter.h"
 #include "PicturePreparer.h"
 #include "PlatformError.h"
 
@@ -291,7 +292,34 @@ void SystemRuntime::replaceFile(const QString &path, const QByteArray &content)
     FileAccess::replace(m_paths.resolve(path), content);
 }
 
-FileLock SystemRuntime::lockFile(const QString &path)
+FileLock SystemRuntime::lockFile(const QString &path, LockWait wait)
 {
-    return FileAccess::lockFolderOf(m_paths.resolve(path), LockPatience);
+    if (wait == LockWait::Bounded) {
+        return FileAccess::lockFolderOf(m_paths.resolve(path), LockPatience);
+    }
+    bool waited = false;
+    const auto whileWaiting = [&](std::chrono::milliseconds soFar) {
+        waited = true;
+        if (m_lockWaiter) {
+            m_lockWaiter->waiting(soFar);
+        }
+    };
+    const auto done = [&] {
+        if (waited && m_lockWaiter) {
+            m_lockWaiter->doneWaiting();
+        }
+    };
+    try {
+        FileLock lock = FileAccess::lockFolderOf(m_paths.resolve(path), std::nullopt, whileWaiting);
+        done();
+        return lock;
+    } catch (...) {
+        done();
+        throw;
+    }
+}
+
+void SystemRuntime::setLockWaiter(LockWaiter *waiter)
+{
+    m_lockWaiter = waiter;
 }

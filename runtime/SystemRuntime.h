@@ -39,7 +39,8 @@ public:
     qint64 fileLength(const QString &path) override;
     QByteArray readFile(const QString &path) override;
     void replaceFile(const QString &path, const QByteArray &content) override;
-    FileLock lockFile(const QString &path) override;
+    FileLock lockFile(const QString &path, LockWait wait) override;
+    void setLockWaiter(LockWaiter *waiter) override;
 
 protected:
     using Clock = std::chrono::steady_clock;
@@ -73,5 +74,6 @@ private:
     QHash<QString, Decoded> m_lastDecoded;
     QStringList m_expected;
     PicturePreparer *m_preparer = nullptr;
+    LockWaiter *m_lockWaiter = nullptr;
     RealtimePriority m_priority;
 };

@@ -3,11 +3,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "BusyWait.h"
 #include "ClickGate.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -311,6 +313,30 @@ private slots:
         QCoreApplication::sendEvent(&start, press.get());
         QCoreApplication::sendEvent(&start, release.get());
         QCOMPARE(clicked.count(), 1);
+    }
+
+    void keysWhileAScoreWaitsCountForNothing()
+    {
+        WindowRig rig;
+        BusyWait wait;
+        rig.runtime.feedSlots({0, 0, 0});
+        rig.click("Command1");
+        QVERIFY(rig.form1.trial().isRunning());
+        // The up arrow is shown; waiting for a lock, its key is nothing.
+        rig.log.take();
+        QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, 100));
+        wait.waiting(std::chrono::milliseconds(0));
+        QVERIFY(!rig.log.entries.contains(QStringLiteral("pause 200")));
+        QVERIFY(!QApplication::overrideCursor());
+        wait.waiting(BusyWait::CursorAfter);
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        wait.doneWaiting();
+        QVERIFY(!QApplication::overrideCursor());
+
+        QCoreApplication::postEvent(rig.picture(), stampedKey(QEvent::KeyPress, Qt::Key_Up, 200));
+        QCoreApplication::processEvents();
+        QVERIFY(rig.log.entries.contains(QStringLiteral("pause 200")));
     }
 
     void wholeTrialThroughTheKeyboard()

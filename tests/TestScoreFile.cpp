@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "FileAccess.h"
+#include "LockWaiter.h"
 #include "PlatformError.h"
 #include "TrialRig.h"
 
@@ -180,21 +181,47 @@ private slots:
         QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), QByteArray(" 5\r\n 77\r\n 88\r\n"));
     }
 
-    void aLockHeldOnAndOnIsReportedAndWritesNothing()
+    void aLockHeldOnIsReportedAtStartUpAndWaitedForWithAScore()
     {
         TrialRig rig;
         TrialFolders::writeAll(rig.folders.scoreFile(), Seed);
-        const FileLock held = FileAccess::lockFolderOf(rig.folders.scoreFile(), std::chrono::milliseconds(0));
+        FileLock held = FileAccess::lockFolderOf(rig.folders.scoreFile(), std::chrono::milliseconds(0));
+
+        // At start-up nothing finished is at stake: a few seconds, then the report.
         QElapsedTimer waited;
         waited.start();
         try {
-            rig.trial.speichern(Trial::ScoreFile);
-            QFAIL("the score was written past the other copy's lock");
+            rig.trial.load();
+            QFAIL("the start-up check went past the other copy's lock");
         } catch (const PlatformError &error) {
             QCOMPARE(error.kind(), PlatformError::Kind::FileLocked);
         }
         QVERIFY(waited.elapsed() >= 1000);
         QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed);
+
+        // A finished score outwaits a copy slower than that, the windows told all along.
+        struct Windows : LockWaiter
+        {
+            FileLock *held = nullptr;
+            int waits = 0;
+            bool done = false;
+            void waiting(std::chrono::milliseconds soFar) override
+            {
+                ++waits;
+                if (soFar >= std::chrono::milliseconds(4000)) {
+                    *held = FileLock();
+                }
+            }
+            void doneWaiting() override { done = true; }
+        } windows;
+        windows.held = &held;
+        rig.runtime.setLockWaiter(&windows);
+        rig.trial.punkte = 400;
+        rig.trial.speichern(Trial::ScoreFile);
+        rig.runtime.setLockWaiter(nullptr);
+        QVERIFY(windows.done);
+        QVERIFY(windows.waits > 100);
+        QCOMPARE(TrialFolders::readAll(rig.folders.scoreFile()), Seed + " 400\r\n");
     }
 
     void aFolderThatMayOnlyBeWrittenIsUsedUnlocked()

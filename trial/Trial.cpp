@@ -91,15 +91,15 @@ void Trial::clicken()
 void Trial::speichern(const QString &path)
 {
     // Another copy seeding the file, or appending, would otherwise lose this record or have it cut
-    // off by a failed append's roll-back.
-    const FileLock lock = m_runtime.lockFile(path);
+    // off by a failed append's roll-back. A finished score is never given up for a slow copy.
+    const FileLock lock = m_runtime.lockFile(path, Runtime::LockWait::WhileHeld);
     m_runtime.appendLine(path, NumberText::fromNumber(punkte));
 }
 
 void Trial::checkScoreFile()
 {
     // Two copies started at once would both seed a short file.
-    const FileLock lock = m_runtime.lockFile(ScoreFileAtStart);
+    const FileLock lock = m_runtime.lockFile(ScoreFileAtStart, Runtime::LockWait::Bounded);
     if (m_runtime.fileLength(ScoreFileAtStart) >= SeedThreshold) {
         return;
     }

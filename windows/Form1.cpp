@@ -71,12 +71,14 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 
     m_runtime.setPicturePreparer(this);
+    m_runtime.setLockWaiter(&m_busyWait);
     m_trial.load();
 }
 
 Form1::~Form1()
 {
     m_runtime.setPicturePreparer(nullptr);
+    m_runtime.setLockWaiter(nullptr);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

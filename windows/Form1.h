@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include "BusyWait.h"
 #include "PicturePreparer.h"
 #include "Trial.h"
 #include "TrialDisplay.h"
@@ -79,5 +80,6 @@ private:
     Trial m_trial;
     ErrorHandler m_onError;
     std::unique_ptr<KeyboardMapHold> m_keyboardMap;
+    BusyWait m_busyWait;
     bool m_ending = false;
 };

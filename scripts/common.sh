@@ -5,7 +5,7 @@
 
 ZANDEL_PACKAGES=(
     cmake ninja-build g++ qt6-base-dev   # build
-    libxcb-shm0-dev                      # the picture box on X11
+    libxcb-shm0-dev libxcb-xkb-dev       # the picture box and held keys on X11
     xvfb xauth xdotool x11-xkb-utils x11-utils  # tests of the real program
     fonts-liberation                     # a face that stands in for Arial
     libx11-dev                           # the benchmark's map-wait
@@ -15,6 +15,7 @@ ZANDEL_PACKAGES=(
     qt6-base-private-dev libwayland-dev pkgconf  # the picture box on Wayland
     weston qt6-wayland                   # the Wayland test
     mutter dbus-daemon                   # the test under GNOME's window manager
+    at-spi2-core python3-pyatspi         # the test with a screen reader's key listener
 )
 
 zandel_install_missing() {

@@ -9,7 +9,9 @@
 // the release the X server sends with it and the press right behind it in its queue; a pause splits
 // them, and a repeat would then count as a press. Here a press is new only when the key was released
 // since its last press, and a release stamped with the time of the press after it belongs to a
-// repeat. Keys are told apart by the scan code where the platform gives one.
+// repeat. Where the X server sends repeats without releases (KeyRepeat), that first rule alone
+// decides, also for events that come without stamps. Keys are told apart by the scan code where the
+// platform gives one.
 class HeldKeys
 {
 public:

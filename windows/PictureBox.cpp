@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "DisplayPath.h"
+#include "KeyRepeat.h"
 #include "PicturePainting.h"
 #include "VirtualKey.h"
 
@@ -24,6 +25,7 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
     // paintPicture covers every pixel inside the border, so nothing is filled first only to be painted over.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    KeyRepeat::sendRepeatsWithoutReleases();
 }
 
 PictureBox::~PictureBox() = default;

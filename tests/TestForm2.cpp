@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "Form2.h"
+#include "TitleBar.h"
 #include "WindowRig.h"
 
 class TestForm2 : public QObject
@@ -129,6 +130,15 @@ private slots:
         QVERIFY(!result->isVisible());
         QCOMPARE(rig.form1.resultWindow(), result);
         QVERIFY(!rig.form1.isEnding());
+    }
+
+    void ownTitleBarCaptionIsNotMonospaced()
+    {
+        // The result and rules windows carry it on Wayland; left to fontconfig, where only the
+        // project's fonts are installed, their caption came out in a monospaced face.
+        QWidget result;
+        const TitleBar bar(&result);
+        QVERIFY2(!QFontInfo(bar.font()).fixedPitch(), qPrintable(QFontInfo(bar.font()).family()));
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "WindowLook.h"
+
 namespace {
 
 // As tall as the frames Qt draws on Wayland, so that nothing else moves by switching.
@@ -23,6 +25,9 @@ TitleBar::TitleBar(QWidget *window) : QWidget(window), m_window(window), m_close
     // Neither takes the focus, so the windows' tab order and focus stay as designed.
     setFocusPolicy(Qt::NoFocus);
     m_close->setFocusPolicy(Qt::NoFocus);
+    // Named, as the main window's own font is: the default one, left to fontconfig, may come out
+    // monospaced. The caption paints it bold.
+    setFont(WindowLook::arial(8));
     m_close->setAutoRaise(true);
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_close->setToolTip(QStringLiteral("Schließen"));

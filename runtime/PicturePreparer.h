@@ -7,10 +7,10 @@
 
 class QImage;
 
-// The window the trial runs in: inside each of the trial's pauses it makes the picture after the
-// pause quick to show, warms what the step after the pause goes through, and wakes the display
-// server shortly before the pause ends. SystemRuntime::pause calls it; the timeline of a pause is
-// written there.
+// The window the trial runs in, inside each of the trial's pauses (the main window's PauseWork): it
+// makes the picture after the pause quick to show, warms what the step after the pause goes
+// through, and wakes the display server shortly before the pause ends. SystemRuntime::pause calls
+// it; the timeline of a pause is written there.
 //
 // The contract: the pictures handed to prepare() are the very QImage objects (the same cacheKey)
 // that the loads after the pause return, so what is made ready for them is found again; no call

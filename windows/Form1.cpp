@@ -5,12 +5,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include "ClickGate.h"
 #include "Form2.h"
@@ -40,7 +36,8 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
                                         twipsRect(8760, 5640, 2415, 615), Qt::ClickFocus)),
       m_label1(new QLabel(QStringLiteral("Reaktionstest mit den Pfeiltasten"), this)),
       m_startClicks(new ClickGate(m_command1)), m_runtime(runtime), m_trial(runtime, *this),
-      m_onError(std::move(onError)), m_keyboardMap(KeyboardMapHold::create())
+      m_onError(std::move(onError)), m_keyboardMap(KeyboardMapHold::create()),
+      m_pauseWork(m_command1, m_picture1)
 {
     setObjectName(QStringLiteral("Form1"));
     WindowLook::setUpWindow(this, QStringLiteral("Zandel-Programm"), MainWindowFigures::Width,
@@ -70,7 +67,7 @@ Form1::Form1(Runtime &runtime, ErrorHandler onError)
     connect(m_command2, &QPushButton::clicked, this, &Form1::quit);
     connect(m_command3, &QPushButton::clicked, this, [this] { handle([this] { showExplanation(); }); });
 
-    m_runtime.setPicturePreparer(this);
+    m_runtime.setPicturePreparer(&m_pauseWork);
     m_runtime.setLockWaiter(&m_busyWait);
     m_trial.load();
 }
@@ -151,34 +148,6 @@ void Form1::setStartEnabled(bool enabled)
         // wait for the display server would come after the trial's clock has started.
         m_command1->repaint();
     }
-}
-
-void Form1::prepare(const QList<QImage> &upcoming)
-{
-    m_picture1->prepare(upcoming);
-}
-
-void Form1::warm()
-{
-    if (m_command1->isEnabled()) {
-        // Start's pause: Start is disabled and painted right after the first arrow, outside the
-        // clock but seen in the first hit. Painted in that look once now, where no one sees it,
-        // the style's pieces and the text's glyphs are warm for it.
-        QStyleOptionButton option;
-        option.initFrom(m_command1);
-        option.state &= ~(QStyle::State_Enabled | QStyle::State_HasFocus);
-        option.palette.setCurrentColorGroup(QPalette::Disabled);
-        option.text = m_command1->text();
-        QImage scratch(m_command1->size(), QImage::Format_RGB32);
-        QPainter painter(&scratch);
-        m_command1->style()->drawControl(QStyle::CE_PushButton, &option, &painter, m_command1);
-    }
-    m_picture1->warm();
-}
-
-void Form1::wake()
-{
-    m_picture1->wake();
 }
 
 void Form1::clearResultList()

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "BusyWait.h"
-#include "PicturePreparer.h"
+#include "PauseWork.h"
 #include "Trial.h"
 #include "TrialDisplay.h"
 
@@ -26,7 +26,7 @@ class Runtime;
 // The main window: the picture box Picture1 with the trial, Start (Command1), Quit (Command2),
 // the explanation button (Command3) and a footer line (Label1). It owns the trial for the whole run
 // and is never hidden; the result and explanation windows are made on first use.
-class Form1 : public QWidget, private TrialDisplay, private PicturePreparer
+class Form1 : public QWidget, private TrialDisplay
 {
     Q_OBJECT
 
@@ -64,10 +64,6 @@ private:
     void addResultLine(const QString &text) override;
     void showResultWindow() override;
 
-    void prepare(const QList<QImage> &upcoming) override;
-    void warm() override;
-    void wake() override;
-
     PictureBox *m_picture1;
     QPushButton *m_command1;
     QPushButton *m_command2;
@@ -81,5 +77,6 @@ private:
     ErrorHandler m_onError;
     std::unique_ptr<KeyboardMapHold> m_keyboardMap;
     BusyWait m_busyWait;
+    PauseWork m_pauseWork;
     bool m_ending = false;
 };

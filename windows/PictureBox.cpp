@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QWindow>
 
 #include "DisplayPath.h"
@@ -39,42 +38,6 @@ void PictureBox::setImage(const QImage &image)
         return;
     }
     path()->show(m_image);
-}
-
-void PictureBox::prepare(const QList<QImage> &upcoming)
-{
-    // Start's pause comes before the first picture of a trial, so the path is made there at the
-    // latest, neither at start-up nor while the clock runs.
-    if (DisplayPath *shownBy = path()) {
-        QList<QImage> pictures = upcoming;
-        pictures.append(m_image); // the blank, when the next trial starts
-        shownBy->prepare(pictures);
-    }
-}
-
-void PictureBox::warm()
-{
-    // After a pause's sleep, Qt's way for a key is out of the processor's caches: the first key
-    // waiting for the next arrow took some 40 µs longer to arrive than the keys after it. A key
-    // that is no key takes that way now and is dropped here, so it never counts as input. Sent,
-    // not spontaneous, and without a time stamp, it reaches neither an accessibility bridge nor
-    // the click gate. Only while the keys come to the box: in Start's pause Start has the focus.
-    QWindow *keysTo = window()->windowHandle();
-    if (!keysTo || window()->focusWidget() != this) {
-        return;
-    }
-    const QScopedValueRollback rehearsing(m_rehearsing, true);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier);
-    QCoreApplication::sendEvent(keysTo, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
-    QCoreApplication::sendEvent(keysTo, &release);
-}
-
-void PictureBox::wake()
-{
-    if (m_path) {
-        m_path->wake();
-    }
 }
 
 DisplayPath *PictureBox::path()

@@ -14,8 +14,7 @@
 class DisplayPath;
 
 // A white box with a sunken border that shows an image at its natural size from the top-left
-// corner, clipped, and hands each key press on to the trial as a virtual key code. In the trial's
-// pauses it makes the next picture quick to show and the waiting keys quick to arrive.
+// corner, clipped, and hands each key press on to the trial as a virtual key code.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -29,10 +28,10 @@ public:
     // picture between two arrows, and each arrow when the clock starts.
     void setImage(const QImage &image);
 
-    // Inside the trial's pauses, in the order of a pause; see PicturePreparer.
-    void prepare(const QList<QImage> &upcoming);
-    void warm();
-    void wake();
+    // The way to the screen, made once the window is shown; null before.
+    DisplayPath *path();
+    // While set, keys that reach the box end there: the pause's warm-up sends them (PauseWork).
+    void setRehearsing(bool rehearsing) { m_rehearsing = rehearsing; }
 
 signals:
     void keyDown(std::int16_t keyCode);
@@ -45,9 +44,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    // The way to the screen, picked once the window is shown; null before.
-    DisplayPath *path();
-
     QImage m_image;
     HeldKeys m_heldKeys;
     bool m_rehearsing = false;

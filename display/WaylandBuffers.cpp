@@ -54,16 +54,16 @@ std::unique_ptr<WaylandBuffers> WaylandBuffers::create(wl_display *display, cons
 
 WaylandBuffers::WaylandBuffers(wl_display *display, wl_event_queue *queue, wl_shm *shm, const QSize &size,
                                int file, std::uint8_t *memory)
-    : m_display(display), m_queue(queue), m_shm(shm), m_size(size), m_file(file), m_memory(memory),
-      m_slots(Slots)
+    : m_display(display), m_queue(queue), m_shm(shm), m_size(size), m_file(file), m_memory(memory)
 {
     const int stride = size.width() * BytesPerPixel;
     const std::size_t slotBytes = static_cast<std::size_t>(stride * size.height());
     m_pool = wl_shm_create_pool(m_shm, m_file, static_cast<int32_t>(Slots * slotBytes));
     static const wl_buffer_listener listener{released};
-    for (std::size_t index = 0; index < Slots; ++index) {
-        Slot &slot = m_slots[index];
-        slot.offset = index * slotBytes;
+    std::size_t offset = 0;
+    for (Slot &slot : m_slots.all()) {
+        slot.offset = offset;
+        offset += slotBytes;
         // QImage::Format_RGB32 is XRGB8888 in the compositor's terms.
         slot.buffer = wl_shm_pool_create_buffer(m_pool, static_cast<int32_t>(slot.offset), size.width(),
                                                 size.height(), stride, WL_SHM_FORMAT_XRGB8888);
@@ -75,7 +75,7 @@ WaylandBuffers::WaylandBuffers(wl_display *display, wl_event_queue *queue, wl_sh
 
 WaylandBuffers::~WaylandBuffers()
 {
-    for (const Slot &slot : m_slots) {
+    for (const Slot &slot : m_slots.all()) {
         wl_buffer_destroy(slot.buffer);
     }
     wl_shm_pool_destroy(m_pool);
@@ -88,17 +88,16 @@ WaylandBuffers::~WaylandBuffers()
 
 void WaylandBuffers::released(void *data, wl_buffer *buffer)
 {
-    auto &all = static_cast<WaylandBuffers *>(data)->m_slots;
-    const auto found =
-        std::find_if(all.begin(), all.end(), [&](const Slot &slot) { return slot.buffer == buffer; });
-    if (found != all.end()) {
-        found->held = false;
+    for (Slot &slot : static_cast<WaylandBuffers *>(data)->m_slots.all()) {
+        if (slot.buffer == buffer) {
+            slot.held = false;
+        }
     }
 }
 
-bool WaylandBuffers::ready(const QImage &picture)
+void WaylandBuffers::ready(const QImage &picture)
 {
-    return slotFor(picture) != nullptr;
+    slotFor(picture);
 }
 
 wl_buffer *WaylandBuffers::bufferToShow(const QImage &picture)
@@ -116,19 +115,17 @@ WaylandBuffers::Slot *WaylandBuffers::slotFor(const QImage &picture)
     // Releases the compositor has sent; nothing is read from the connection here.
     wl_display_dispatch_queue_pending(m_display, m_queue);
     const qint64 key = picture.cacheKey();
-    auto found =
-        std::find_if(m_slots.begin(), m_slots.end(), [&](const Slot &slot) { return slot.key == key; });
-    if (found == m_slots.end()) {
-        found = std::find_if(m_slots.begin(), m_slots.end(), [](const Slot &slot) { return !slot.held; });
-        if (found == m_slots.end()) {
-            return nullptr;
-        }
-        QImage target(m_memory + found->offset, m_size.width(), m_size.height(),
-                      m_size.width() * BytesPerPixel, QImage::Format_RGB32);
-        QPainter painter(&target);
-        PicturePainting::paint(painter, QRect(QPoint(), m_size), picture);
-        found->key = key;
+    if (Slot *found = m_slots.find([&](const Slot &slot) { return slot.key == key; })) {
+        return found;
     }
-    std::rotate(found, found + 1, m_slots.end());
-    return &m_slots.back();
+    Slot *slot = m_slots.giveWay([](const Slot &slot) { return !slot.held; });
+    if (!slot) {
+        return nullptr;
+    }
+    QImage target(m_memory + slot->offset, m_size.width(), m_size.height(), m_size.width() * BytesPerPixel,
+                  QImage::Format_RGB32);
+    QPainter painter(&target);
+    PicturePainting::paint(painter, QRect(QPoint(), m_size), picture);
+    slot->key = key;
+    return slot;
 }

@@ -6,10 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include <QImage>
 #include <QSize>
+
+#include "RecentPictures.h"
 
 struct wl_buffer;
 struct wl_display;
@@ -31,14 +32,14 @@ public:
     WaylandBuffers &operator=(const WaylandBuffers &) = delete;
 
     QSize size() const { return m_size; }
-    // Writes the picture into a buffer of its own, unless one holds it already; false where every
-    // buffer is still held by the compositor.
-    bool ready(const QImage &picture);
-    // The buffer that shows the picture, to be attached now; null as for ready().
+    // Writes the picture into a buffer of its own, unless one holds it already or every buffer is
+    // still held by the compositor.
+    void ready(const QImage &picture);
+    // The buffer that shows the picture, to be attached now; null where every buffer is still held.
     wl_buffer *bufferToShow(const QImage &picture);
 
     // How many pictures are kept at once; the least recently shown gives way.
-    static constexpr std::size_t Slots = 8;
+    static constexpr std::size_t Slots = RecentPictureSlots;
 
 private:
     // A picture's key changes with its pixels; no picture has the key of an empty slot.
@@ -53,7 +54,7 @@ private:
 
     WaylandBuffers(wl_display *display, wl_event_queue *queue, wl_shm *shm, const QSize &size, int file,
                    std::uint8_t *memory);
-    // The slot that holds the picture, written there on first use; most recently used last.
+    // The slot that holds the picture, written there on first use.
     Slot *slotFor(const QImage &picture);
     static void released(void *data, wl_buffer *buffer);
 
@@ -64,6 +65,5 @@ private:
     QSize m_size;
     int m_file;
     std::uint8_t *m_memory;
-    // Most recently shown last.
-    std::vector<Slot> m_slots;
+    RecentPictures<Slot> m_slots;
 };

@@ -3,32 +3,28 @@
 
 #include "X11KeyRepeat.h"
 
-#include <cstdlib>
 #include <xcb/xcb.h>
 // The XKB header names a field of one of its structures "explicit"; Qt includes it the same way.
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
 
-#include <QGuiApplication>
+#include "X11Connection.h"
 
 namespace X11KeyRepeat {
 
 bool sendRepeatsWithoutReleases()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = X11Connection::get();
     if (!connection) {
         return false;
     }
     // Qt has already said which XKB it speaks on this connection; the server wants that first.
     const std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    xcb_xkb_per_client_flags_reply_t *reply = xcb_xkb_per_client_flags_reply(
+    const auto reply = X11Connection::own(xcb_xkb_per_client_flags_reply(
         connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0),
-        nullptr);
-    const bool taken = reply && (reply->supported & flag) && (reply->value & flag);
-    std::free(reply);
-    return taken;
+        nullptr));
+    return reply && (reply->supported & flag) && (reply->value & flag);
 }
 
 } // namespace X11KeyRepeat

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 
 #include "DisplayLog.h"
+#include "X11Connection.h"
 
 namespace {
 
@@ -26,16 +27,14 @@ constexpr std::uint8_t SentBySendEvent = 0x80;
 
 std::unique_ptr<KeyboardMapHold> X11KeyboardMapHold::create()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = X11Connection::get();
     if (!connection) {
         return nullptr;
     }
-    xcb_query_extension_reply_t *xkb = xcb_query_extension_reply(
-        connection, xcb_query_extension(connection, sizeof XkbName - 1, XkbName), nullptr);
+    const auto xkb = X11Connection::own(xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, sizeof XkbName - 1, XkbName), nullptr));
     const bool present = xkb && xkb->present;
     const std::uint8_t xkbEvent = present ? xkb->first_event : 0;
-    std::free(xkb);
     if (!present) {
         qCDebug(lcDisplay, "keyboard map: the X server has no XKB");
         return nullptr;

@@ -21,6 +21,7 @@
 
 #include "DisplayLog.h"
 #include "PicturePainting.h"
+#include "X11Connection.h"
 
 namespace {
 
@@ -31,12 +32,7 @@ std::size_t slotBytes(const QSize &largest)
     return static_cast<std::size_t>(largest.width()) * static_cast<std::size_t>(largest.height()) * 4;
 }
 
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply> ReplyPointer<Reply> own(Reply *reply)
-{
-    return ReplyPointer<Reply>(reply, &std::free);
-}
+using X11Connection::own;
 
 // The window's visual stores a pixel as QImage::Format_RGB32 does on this machine.
 bool sharesRgb32Layout(xcb_connection_t *connection, xcb_window_t window, std::uint8_t depth)
@@ -115,8 +111,8 @@ std::uint8_t *createSegment(xcb_connection_t *connection, std::uint32_t segment,
 
 std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         qCDebug(lcDisplay, "X11 shared memory: no X11 connection");
         return nullptr;
     }
@@ -126,7 +122,6 @@ std::unique_ptr<X11Pictures> X11Pictures::create(QWidget *widget)
                 widget->devicePixelRatioF());
         return nullptr;
     }
-    xcb_connection_t *connection = x11->connection();
     const auto window = static_cast<xcb_window_t>(widget->window()->winId());
     const auto geometry =
         own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
@@ -154,6 +149,11 @@ X11Pictures::X11Pictures(QWidget *widget, xcb_connection_t *connection, std::uin
     // No exposure events: the pictures in memory are always whole.
     const std::uint32_t values[] = {White, 0};
     xcb_create_gc(m_connection, m_gc, m_window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+    std::size_t offset = 0;
+    for (Slot &slot : m_slots.all()) {
+        slot.offset = offset;
+        offset += slotBytes(m_largest);
+    }
     m_widget->window()->windowHandle()->installEventFilter(this);
     m_widget->installEventFilter(this);
 }
@@ -230,27 +230,24 @@ void X11Pictures::wake()
 std::size_t X11Pictures::offsetOf(const QImage &picture, const QSize &shown)
 {
     const qint64 key = picture.cacheKey();
-    const auto found = std::find_if(m_slots.begin(), m_slots.end(),
-                                    [&](const Slot &slot) { return slot.key == key && slot.size == shown; });
-    if (found != m_slots.end()) {
-        std::rotate(found, found + 1, m_slots.end());
-        return m_slots.back().offset;
+    if (const Slot *found =
+            m_slots.find([&](const Slot &slot) { return slot.key == key && slot.size == shown; })) {
+        return found->offset;
     }
-    std::size_t offset = m_slots.size() * slotBytes(m_largest);
-    if (m_slots.size() == Slots) {
-        offset = m_slots.front().offset;
-        m_slots.erase(m_slots.begin());
+    Slot *slot = m_slots.giveWay([](const Slot &) { return true; });
+    if (slot->key != -1) {
         // The server may still be reading the picture that had it.
         std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     }
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
     const std::size_t rowBytes = static_cast<std::size_t>(shown.width()) * 4;
     for (int row = 0; row < shown.height(); ++row) {
-        std::memcpy(m_memory + offset + static_cast<std::size_t>(row) * rowBytes, pixels.constScanLine(row),
-                    rowBytes);
+        std::memcpy(m_memory + slot->offset + static_cast<std::size_t>(row) * rowBytes,
+                    pixels.constScanLine(row), rowBytes);
     }
-    m_slots.push_back({key, shown, offset});
-    return offset;
+    slot->key = key;
+    slot->size = shown;
+    return slot->offset;
 }
 
 bool X11Pictures::eventFilter(QObject *watched, QEvent *event)

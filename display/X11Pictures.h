@@ -5,13 +5,13 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include <QImage>
 #include <QObject>
 #include <QRect>
 
 #include "DisplayPath.h"
+#include "RecentPictures.h"
 
 struct xcb_connection_t;
 class QWidget;
@@ -39,7 +39,7 @@ public:
     void wake() override;
 
     // How many pictures the shared memory holds at once; the least recently shown gives way.
-    static constexpr std::size_t Slots = 8;
+    static constexpr std::size_t Slots = RecentPictureSlots;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,9 +48,9 @@ private:
     // A picture's key changes with its pixels; a slot holds the part of it that was shown.
     struct Slot
     {
-        qint64 key;
+        qint64 key = -1;
         QSize size;
-        std::size_t offset;
+        std::size_t offset = 0;
     };
 
     X11Pictures(QWidget *widget, xcb_connection_t *connection, std::uint32_t window, std::uint8_t depth,
@@ -72,6 +72,5 @@ private:
     QSize m_largest;
     std::uint32_t m_gc;
     QRect m_lastShown;
-    // Most recently used last. A changed file decodes to a new picture, so only a few are kept.
-    std::vector<Slot> m_slots;
+    RecentPictures<Slot> m_slots;
 };

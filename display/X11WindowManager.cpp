@@ -13,21 +13,22 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QWidget>
+// The server's time, which Qt learns on its own connection; KDE's libraries activate windows by it.
+#include <QtGui/private/qtx11extras_p.h>
 
 #include "DisplayLog.h"
+#include "X11Connection.h"
 #include "X11EventWait.h"
 
 namespace {
 
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+using X11Connection::own;
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
-    const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
+    const auto reply = own(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+        nullptr));
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
@@ -35,10 +36,8 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 bool windowManagerTakes(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t request)
 {
     static const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
-    const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 1024), nullptr),
-        &std::free);
+    const auto reply = own(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 1024), nullptr));
     if (!reply || reply->format != 32) {
         return false;
     }
@@ -47,74 +46,29 @@ bool windowManagerTakes(xcb_connection_t *connection, xcb_window_t root, xcb_ato
     return std::find(atoms, atoms + count, request) != atoms + count;
 }
 
-// The server's time now. Qt's connection hands every event to Qt's own reader, so a connection of
-// its own changes a property of a window of its own and reads the time from the notice.
-class ServerClock
-{
-public:
-    ServerClock() : m_connection(xcb_connect(nullptr, nullptr))
-    {
-        if (xcb_connection_has_error(m_connection)) {
-            return;
-        }
-        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
-        m_window = xcb_generate_id(m_connection);
-        const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
-        m_property = atom(m_connection, "_ZANDEL_TIME");
-    }
-    ~ServerClock() { xcb_disconnect(m_connection); }
-    ServerClock(const ServerClock &) = delete;
-    ServerClock &operator=(const ServerClock &) = delete;
-
-    // 0 (CurrentTime) where the server cannot be asked.
-    xcb_timestamp_t now()
-    {
-        if (m_property == XCB_ATOM_NONE) {
-            return XCB_CURRENT_TIME;
-        }
-        xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, m_property, XCB_ATOM_STRING, 8, 0,
-                            nullptr);
-        xcb_flush(m_connection);
-        while (xcb_generic_event_t *event = xcb_wait_for_event(m_connection)) {
-            const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(event, &std::free);
-            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
-                return reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
-            }
-        }
-        return XCB_CURRENT_TIME;
-    }
-
-private:
-    xcb_connection_t *m_connection;
-    xcb_window_t m_window = XCB_NONE;
-    xcb_atom_t m_property = XCB_ATOM_NONE;
-};
-
 } // namespace
 
 namespace X11WindowManager {
 
 bool request(QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         return false;
     }
-    xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     // Without a window manager, Qt sets the focus itself.
     if (!windowManagerTakes(connection, screen->root, activeWindow)) {
         return false;
     }
-    static ServerClock clock;
-    const xcb_timestamp_t now = clock.now();
+    const xcb_timestamp_t now = QX11Info::getTimestamp();
     if (activeWindow == XCB_ATOM_NONE || now == XCB_CURRENT_TIME) {
         qCDebug(lcDisplay, "activation: Qt's request, the server's time is not to be had");
         return false;
     }
+    // Qt's own requests from now on carry that time too.
+    QX11Info::setAppTime(now);
     const QWidget *active = QApplication::activeWindow();
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -134,11 +88,10 @@ bool request(QWidget *window)
 
 void fixFrame(QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         return;
     }
-    xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t motifHints = atom(connection, "_MOTIF_WM_HINTS");
     // flags (functions, decorations), functions (move, close), decorations (border, title, menu),
     // input mode, status
@@ -163,18 +116,16 @@ void fixFrame(QWidget *window)
 
 std::optional<QMargins> frameExtentsNow(QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         return std::nullopt;
     }
-    xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
-    const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
-                                                extentsAtom, XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr),
-        &std::free);
+    const auto reply =
+        own(xcb_get_property_reply(connection,
+                                   xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                                                    extentsAtom, XCB_ATOM_CARDINAL, 0, 4),
+                                   nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
         return std::nullopt;
     }
@@ -186,11 +137,10 @@ std::optional<QMargins> frameExtentsNow(QWidget *window)
 
 std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds patience)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         return std::nullopt;
     }
-    xcb_connection_t *connection = x11->connection();
     static const xcb_atom_t requestExtents = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (!windowManagerTakes(connection, screen->root, requestExtents)) {
@@ -217,11 +167,11 @@ std::optional<QMargins> frameExtents(QWidget *window, std::chrono::milliseconds 
 
 void whenFramed(QWidget *window, std::function<void(const QMargins &)> framed)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t *connection = X11Connection::get();
+    if (!connection) {
         return;
     }
-    static const xcb_atom_t extentsAtom = atom(x11->connection(), "_NET_FRAME_EXTENTS");
+    static const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
     const auto id = static_cast<xcb_window_t>(window->winId());
     auto frame = std::make_shared<QMargins>();
     new X11EventWait(

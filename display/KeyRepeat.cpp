@@ -3,12 +3,11 @@
 
 #include "KeyRepeat.h"
 
-#include <QGuiApplication>
-
 #include "DisplayConfig.h"
 #include "DisplayLog.h"
+#include "DisplayPlatform.h"
 
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
 #include "X11KeyRepeat.h"
 #endif
 
@@ -21,8 +20,8 @@ void sendRepeatsWithoutReleases()
         return;
     }
     done = true;
-#if ZANDEL_X11_PICTURES_ENABLED
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+#if ZANDEL_WITH_X11
+    if (DisplayPlatform::isX11()) {
         if (X11KeyRepeat::sendRepeatsWithoutReleases()) {
             qCDebug(lcDisplay, "held keys: the X server sends their repeats without releases");
         } else {

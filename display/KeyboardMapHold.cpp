@@ -3,19 +3,18 @@
 
 #include "KeyboardMapHold.h"
 
-#include <QGuiApplication>
-
 #include "DisplayConfig.h"
 #include "DisplayLog.h"
+#include "DisplayPlatform.h"
 
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
 #include "X11KeyboardMapHold.h"
 #endif
 
 std::unique_ptr<KeyboardMapHold> KeyboardMapHold::create()
 {
-#if ZANDEL_X11_PICTURES_ENABLED
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+#if ZANDEL_WITH_X11
+    if (DisplayPlatform::isX11()) {
         if (std::unique_ptr<KeyboardMapHold> hold = X11KeyboardMapHold::create()) {
             return hold;
         }

@@ -8,8 +8,9 @@
 #include <QWindow>
 
 #include "DisplayConfig.h"
+#include "DisplayPlatform.h"
 
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
 #include "X11WindowManager.h"
 #endif
 
@@ -17,13 +18,12 @@ namespace WindowActivation {
 
 void activate(QWidget *window)
 {
-    if (window->isVisible() && !window->isActiveWindow() &&
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (window->isVisible() && !window->isActiveWindow() && DisplayPlatform::isWayland()) {
         window->hide();
     }
     window->show();
     window->raise();
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
     if (X11WindowManager::request(window)) {
         if (!window->windowHandle()->isExposed()) {
             X11WindowManager::requestWhenMapped(window);

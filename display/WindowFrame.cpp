@@ -12,11 +12,12 @@
 #include <QWidget>
 
 #include "DisplayConfig.h"
+#include "DisplayPlatform.h"
 
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
 #include "X11WindowManager.h"
 #endif
-#if ZANDEL_WAYLAND_FLUSH_ENABLED
+#if ZANDEL_WITH_WAYLAND
 #include "WaylandCompositor.h"
 #endif
 
@@ -38,18 +39,13 @@ void placeCentred(QWidget *window, const QMargins &frame)
     window->setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
 }
 
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 } // namespace
 
 namespace WindowFrame {
 
 void fix(QWidget *window)
 {
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
     X11WindowManager::fixFrame(window);
 #else
     Q_UNUSED(window)
@@ -59,7 +55,7 @@ void fix(QWidget *window)
 bool centre(QWidget *window)
 {
     std::optional<QMargins> frame;
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
     // A window manager answers within a few milliseconds; one that does not is not waited for long.
     frame = X11WindowManager::frameExtents(window, std::chrono::milliseconds(100));
 #endif
@@ -72,7 +68,7 @@ bool centre(QWidget *window)
 
 void centreWhenFramed(QWidget *window)
 {
-#if ZANDEL_X11_PICTURES_ENABLED
+#if ZANDEL_WITH_X11
     X11WindowManager::whenFramed(window, [window](const QMargins &frame) {
         frameSeenBefore = frame;
         placeCentred(window, frame);
@@ -84,8 +80,8 @@ void centreWhenFramed(QWidget *window)
 
 bool needsOwnTitleBar(QWidget *window)
 {
-#if ZANDEL_WAYLAND_FLUSH_ENABLED
-    if (onWayland() && !WaylandCompositor::decoratesWindows()) {
+#if ZANDEL_WITH_WAYLAND
+    if (DisplayPlatform::isWayland() && !WaylandCompositor::decoratesWindows()) {
         // Qt drops the frameless hint while title bar hints stand beside it.
         window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         return true;

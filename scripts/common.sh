@@ -1,19 +1,23 @@
 # SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by run.sh and test.sh: installs what is missing and builds into build/.
+# Shared by the scripts: installs what is missing and builds.
 # Sourced, not run; expects ZANDEL_ROOT to be the project's folder.
 
+# What building and running the program need: scripts/run.sh installs these alone.
 ZANDEL_PACKAGES=(
-    cmake ninja-build g++ qt6-base-dev   # build
+    cmake ninja-build g++ qt6-base-dev pkgconf libx11-dev  # build
     libxcb-shm0-dev libxcb-xkb-dev       # the picture box and held keys on X11
-    xvfb xauth xdotool x11-xkb-utils x11-utils  # tests of the real program
+    qt6-base-private-dev libwayland-dev  # the picture box on Wayland
+    qt6-wayland                          # running natively on Wayland
     fonts-liberation                     # a face that stands in for Arial
-    libx11-dev                           # the benchmark's map-wait
+)
+# What the tests need besides: scripts/test.sh and the benchmark add them.
+ZANDEL_TEST_PACKAGES=(
+    xvfb xauth xdotool x11-xkb-utils x11-utils  # tests of the real program
     clang-format                         # the layout check
     reuse                                # the licence check
     dpkg-dev debhelper fakeroot lintian  # the Debian package
-    qt6-base-private-dev libwayland-dev pkgconf  # the picture box on Wayland
-    weston qt6-wayland                   # the Wayland test
+    weston                               # the Wayland test
     mutter dbus-daemon                   # the test under GNOME's window manager
     at-spi2-core python3-pyatspi         # the test with a screen reader's key listener
 )
@@ -42,10 +46,11 @@ zandel_as_root() {
     fi
 }
 
-# Arguments: further CMake settings, e.g. -DZANDEL_BENCHMARKS=ON.
+# Builds into ZANDEL_BUILD (build/ unless set). Arguments: further CMake settings.
 zandel_build() {
-    cmake -S "$ZANDEL_ROOT" -B "$ZANDEL_ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$ZANDEL_ROOT/build"
+    local folder=${ZANDEL_BUILD:-$ZANDEL_ROOT/build}
+    cmake -S "$ZANDEL_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$folder"
 }
 
 # Fails when a C++ file is not laid out as .clang-format says.

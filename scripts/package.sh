@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package outside the work tree and checks it with lintian. The maintainer comes
 # from DEBFULLNAME and DEBEMAIL when they are set, as Debian's own tools take it. Leaves the package
-# in build-package/ and prints its path as the last line.
+# in the folder given as the argument (build-package/ without one) and prints its path as the last
+# line.
 set -euo pipefail
 ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ZANDEL_ROOT/scripts/common.sh"
@@ -38,7 +39,7 @@ fi
 
 (cd "$source_dir" && dpkg-buildpackage -us -uc -b)
 
-out=$ZANDEL_ROOT/build-package
+out=${1:-$ZANDEL_ROOT/build-package}
 mkdir -p "$out"
 rm -f "$out"/*.deb "$out"/*.buildinfo "$out"/*.changes
 cp "$work"/*.deb "$work"/*.buildinfo "$work"/*.changes "$out"/

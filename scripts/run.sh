@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Zandel-Programm authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and starts the program beside its images and seed copy.
+# Installs what building and running need, builds, and starts the program beside its images and
+# seed copy.
 set -euo pipefail
 ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ZANDEL_ROOT/scripts/common.sh"

@@ -8,7 +8,7 @@ ZANDEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ZANDEL_ROOT/scripts/common.sh"
 
 if [[ ${1:-} != --inside ]]; then
-    ZANDEL_PACKAGES+=(imagemagick)
+    ZANDEL_PACKAGES+=(xvfb xauth xdotool x11-utils imagemagick)
     zandel_install_missing
     zandel_build
     exec env LANG=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside

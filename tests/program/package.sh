@@ -7,7 +7,7 @@
 source "$(dirname "$0")/common.sh"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-bash "$root/scripts/package.sh" >"$tmp/package.log" 2>&1 || { tail -n 40 "$tmp/package.log" >&2; fail "scripts/package.sh failed"; }
+bash "$root/scripts/package.sh" "$tmp/package" >"$tmp/package.log" 2>&1 || { tail -n 40 "$tmp/package.log" >&2; fail "scripts/package.sh failed"; }
 deb=$(tail -n 1 "$tmp/package.log")
 [[ -f $deb ]] || fail "scripts/package.sh did not end with the package's path: $deb"
 

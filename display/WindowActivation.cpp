@@ -5,12 +5,12 @@
 
 #include <QGuiApplication>
 #include <QWidget>
-#include <QWindow>
 
 #include "DisplayConfig.h"
 #include "DisplayPlatform.h"
 
 #if ZANDEL_WITH_X11
+#include "X11ActivationRetry.h"
 #include "X11WindowManager.h"
 #endif
 
@@ -25,9 +25,7 @@ void activate(QWidget *window)
     window->raise();
 #if ZANDEL_WITH_X11
     if (X11WindowManager::request(window)) {
-        if (!window->windowHandle()->isExposed()) {
-            X11WindowManager::requestWhenMapped(window);
-        }
+        new X11ActivationRetry(window);
         return;
     }
 #endif

@@ -4,8 +4,10 @@
 #include "X11WindowManager.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <thread>
 #include <xcb/xcb.h>
@@ -46,6 +48,26 @@ bool windowManagerTakes(xcb_connection_t *connection, xcb_window_t root, xcb_ato
     return std::find(atoms, atoms + count, request) != atoms + count;
 }
 
+// The server's time now, or the last time Qt has seen on an event where that is later.
+xcb_timestamp_t latestTime()
+{
+    const xcb_timestamp_t server = QX11Info::getTimestamp();
+    if (server == XCB_CURRENT_TIME) {
+        return server;
+    }
+    // Never older than a key Qt has taken and written on the focused window: a window manager that
+    // prevents focus stealing refuses a request older than that, and the server's time as a property
+    // change shows it is not bound to be later than the stamp it gave an input event.
+    xcb_timestamp_t latest = server;
+    for (const xcb_timestamp_t seen : {QX11Info::appTime(), QX11Info::appUserTime()}) {
+        // Server times wrap after 49.7 days: later is what lies less than half of that ahead.
+        if (static_cast<std::int32_t>(seen - latest) > 0) {
+            latest = seen;
+        }
+    }
+    return latest;
+}
+
 } // namespace
 
 namespace X11WindowManager {
@@ -62,7 +84,7 @@ bool request(QWidget *window)
     if (!windowManagerTakes(connection, screen->root, activeWindow)) {
         return false;
     }
-    const xcb_timestamp_t now = QX11Info::getTimestamp();
+    const xcb_timestamp_t now = latestTime();
     if (activeWindow == XCB_ATOM_NONE || now == XCB_CURRENT_TIME) {
         qCDebug(lcDisplay, "activation: Qt's request, the server's time is not to be had");
         return false;
@@ -188,22 +210,6 @@ void whenFramed(QWidget *window, std::function<void(const QMargins &)> framed)
             return !frame->isNull();
         },
         [=] { framed(*frame); });
-}
-
-void requestWhenMapped(QWidget *window)
-{
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    new X11EventWait(
-        window,
-        [id](const xcb_generic_event_t *event) {
-            return (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                   reinterpret_cast<const xcb_map_notify_event_t *>(event)->window == id;
-        },
-        [window] {
-            if (!window->isActiveWindow()) {
-                request(window);
-            }
-        });
 }
 
 } // namespace X11WindowManager

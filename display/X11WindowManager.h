@@ -14,15 +14,10 @@ class QWidget;
 // What the program asks of an X11 window manager for its windows.
 namespace X11WindowManager {
 
-// Asks to activate a window with the server's time now, as the person's own action: the window
+// Asks to activate a window with the latest time, as the person's own action: the window
 // opens because of their last key or click. False where the window is not on X11, or no window
 // manager takes such a request.
 bool request(QWidget *window);
-
-// Asks again, with the server's time then, as the window is mapped, unless it is active by then.
-// Mutter 44 and later map a window only once their frames client has framed it, and drop an
-// activation that comes before ("not showing, not focusing after all").
-void requestWhenMapped(QWidget *window);
 
 // Motif hints for a fixed frame: moving and closing only; border, title and menu. Also asks the
 // window manager for the frame's extents, so that they are known before the window is shown.

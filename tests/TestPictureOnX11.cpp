@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <xcb/xcb.h>
@@ -12,10 +13,13 @@
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 
 #include "WindowRig.h"
+#include "X11ActivationRetry.h"
 #include "X11Pictures.h"
 
 namespace {
@@ -239,6 +243,33 @@ private slots:
                 QCOMPARE(screen.colour(QPoint(20, 20)), expected);
             }
         }
+    }
+
+    // Asking a window manager again for the result window's focus must end as soon as the person
+    // turns to something else: a Space on Start would otherwise run the trial behind that window.
+    void askingAgainForTheFocusEndsWhenThePersonTurnsAway()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto asksOnAfter = [&](const std::function<void()> &act) {
+            const QPointer<X11ActivationRetry> retry = new X11ActivationRetry(&window);
+            act();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return !retry.isNull();
+        };
+        const auto press = [&](int key) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &event);
+        };
+        QVERIFY(asksOnAfter([&] { press(Qt::Key_Left); }));
+        QVERIFY(!asksOnAfter([&] { press(Qt::Key_Space); }));
+        QVERIFY(!asksOnAfter([&] {
+            QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &click);
+        }));
+        QVERIFY(!asksOnAfter([&] { window.hide(); }));
     }
 };
 

@@ -104,7 +104,8 @@ bool request(QWidget *window)
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&message));
     xcb_flush(connection);
-    qCDebug(lcDisplay, "activation: %s at the server's time %u", qPrintable(window->windowTitle()), now);
+    qCDebug(lcDisplay, "activation: %s at time %u, the latest the program knows",
+            qPrintable(window->windowTitle()), now);
     return true;
 }
 
